@@ -1,0 +1,14 @@
+// The feeding and economic phases are built on the herd model; until they
+// are, a run passes through them without changing the state.
+#include "economics/economic_phases.h"
+
+namespace zelvan {
+
+void nutrition_young_stock(Model&) {}
+void nutrition_cows(Model&) {}
+void feed_intake(Model&) {}
+void costs(Model&) {}
+void milk_price_and_losses(Model&) {}
+void revenues(Model&) {}
+
+}  // namespace zelvan

@@ -1,0 +1,125 @@
+// PARAD.TXT: the 24 options that describe the production system. The file is
+// read twice, once to echo it into the results file and once for the values.
+#include <cstdio>
+
+#include "input/messages.h"
+#include "input/readers.h"
+
+namespace zelvan {
+
+namespace {
+
+constexpr int kOptions = 24;
+
+void store_options(Model& m, const int (&v)[kOptions]) {
+  int i = 0;
+  m.cb = v[i++];
+  m.tech1 = v[i++];
+  m.tech2 = v[i++];
+  m.matpur = v[i++];
+  m.matcross = v[i++];
+  m.utifemp = v[i++];
+  m.utifemcr = v[i++];
+  m.cast[0] = v[i++];
+  m.cast[1] = v[i++];
+  m.feedcost = v[i++];
+  m.ewopt = v[i++];
+  m.gene_flow = v[i++];
+  m.mast_inc = v[i++];
+  m.milkquota = v[i++];
+  m.milkprice = v[i++];
+  m.ind_a30 = v[i++];
+  m.ind_RCT = v[i++];
+  m.LL = v[i++];
+  m.gstd = v[i++];
+  m.claw_inc = v[i++];
+  m.rfi_calf = v[i++];
+  m.rfi_h = v[i++];
+  m.rfi_fa = v[i++];
+  m.rfi_cow = v[i++];
+}
+
+// Contradictory combinations of options, tested in this order.
+void check_combinations(const Model& m) {
+  if (m.cb == 0 && m.gene_flow == 3) nonsense3();
+  if (m.cb == 1 && m.ewopt == 0) nonsense7();
+  if (m.cb == 1 && m.ewopt == 1 && m.gene_flow != 3) nonsense8();
+  if (m.cb == 1 && m.ewopt == 2 && m.gene_flow == 3) nonsense9();
+  if (m.ewopt > 0 && m.cb == 0) nonsense10();
+  if (m.gstd == 3 && m.cb == 1 && m.utifemcr == 3) nonsense14();
+}
+
+void check_range(const char* item, int value, int lo, int hi) {
+  if (value < lo || value > hi) stop_out_of_range("PARAD.TXT", item, value, lo, hi);
+}
+
+// Values the model does not know would index past its arrays or leave
+// animals in no category. A cow needs at least three cycles: the herd
+// structure copies the last cycle from the one before, and the cow weights
+// use the weight after the third calving.
+void check_ranges(const Model& m) {
+  check_range("cb", m.cb, 0, 1);
+  check_range("tech1", m.tech1, 1, 2);
+  check_range("tech2", m.tech2, 1, 3);
+  check_range("matpur", m.matpur, 1, 3);
+  check_range("matcross", m.matcross, 1, 3);
+  check_range("utifemp", m.utifemp, 1, 4);
+  check_range("utifemcr", m.utifemcr, 1, 4);
+  check_range("cast (pure-bred)", m.cast[0], 0, 1);
+  check_range("cast (cross-bred)", m.cast[1], 0, 1);
+  check_range("feedcost", m.feedcost, 1, 2);
+  check_range("ewopt", m.ewopt, 0, 2);
+  check_range("gene_flow", m.gene_flow, 1, 3);
+  check_range("mast_inc", m.mast_inc, 0, 1);
+  check_range("milkquota", m.milkquota, 1, 3);
+  check_range("milkprice", m.milkprice, 1, 5);
+  check_range("ind_a30", m.ind_a30, 0, 1);
+  check_range("ind_RCT", m.ind_RCT, 0, 1);
+  check_range("LL", m.LL, 3, L);
+  check_range("gstd", m.gstd, 1, 3);
+  check_range("claw_inc", m.claw_inc, 0, 1);
+  check_range("rfi_calf", m.rfi_calf, 0, 1);
+  check_range("rfi_h", m.rfi_h, 0, 1);
+  check_range("rfi_fa", m.rfi_fa, 0, 1);
+  check_range("rfi_cow", m.rfi_cow, 0, 1);
+}
+
+void derive_dimensions(Model& m) {
+  m.TT = 6 * m.LL - 2;
+  m.CC = m.TT + 24;
+  m.CT = m.TT + 48;
+  if (m.ewopt <= 1) {
+    m.ja = m.jb = m.ewopt;
+  } else {
+    m.ja = 0;
+    m.jb = 1;
+  }
+  m.i4 = m.cb == 1 ? m.CT + 1 : m.CC + 1;
+}
+
+}  // namespace
+
+void read_parad(Model& m, Io& io) {
+  // The echo comes first, so it shows the values as the user wrote them.
+  TextIn in = open_text("PARAD.TXT");
+  outputrw(in, io.out);
+  sysvar(in, io.out);
+  close_text(in);
+  m.prodsys = 4;
+
+  in = open_text("PARAD.TXT");
+  std::printf("Reading data from PARAD.TXT\n");
+  outputr(in);
+  int v[kOptions];
+  for (int& x : v) x = readsyva(in);
+  close_text(in);
+  store_options(m, v);
+
+  check_combinations(m);
+  check_ranges(m);
+  if (m.cb == 0) m.cast[1] = 0;
+  derive_dimensions(m);
+  outputrw(io.textd, io.out);
+}
+
+}  // namespace zelvan

@@ -1,0 +1,33 @@
+#pragma once
+// The model state: one record holding every named quantity of the system
+// under its own name. It is created once and zeroed once; the runs of the
+// model rewrite it phase by phase and nothing is cleared between runs.
+#include "herd/herd_state.h"
+#include "input/input_state.h"
+#include "run/run_state.h"
+#include "weights/weights_state.h"
+
+namespace zelvan {
+
+struct Model : RunState,
+               Options,
+               ProgenyCowData,
+               CycleHealthData,
+               FeedCarcassData,
+               MilkPaymentData,
+               TraitSelectionData,
+               FixedCoefficients,
+               CowCycleState,
+               HerdChainState,
+               ProgenyState,
+               GrowthState,
+               WeightsState {};
+
+// Element of a per-category array for progeny category k of breed index j.
+inline int cat(const Model& m, int j, int k) { return m.CC * j + k; }
+
+// Sets the start values of the state before any input is read: everything
+// zero, then the trait marks and their default kinds of expression.
+void init_model(Model& m);
+
+}  // namespace zelvan
