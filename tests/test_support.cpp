@@ -1,0 +1,112 @@
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "input/readers.h"
+
+namespace zelvan::testing_support {
+
+namespace fs = std::filesystem;
+
+ScratchDir::ScratchDir() {
+  previous_ = fs::current_path().string();
+  std::string pattern = (fs::temp_directory_path() / "zelvan-test-XXXXXX").string();
+  char* made = mkdtemp(pattern.data());
+  EXPECT_NE(made, nullptr);
+  path_ = pattern;
+  fs::current_path(path_);
+}
+
+ScratchDir::~ScratchDir() {
+  fs::current_path(previous_);
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+void copy_example(const std::string& name) {
+  const fs::path dir = fs::path(ZELVAN_EXAMPLES) / name;
+  ASSERT_TRUE(fs::is_directory(dir)) << dir;
+  for (const auto& entry : fs::directory_iterator(dir))
+    if (entry.is_regular_file()) fs::copy_file(entry.path(), entry.path().filename(), fs::copy_options::overwrite_existing);
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void write_file(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+}
+
+void replace_in_file(const std::string& path, const std::string& from, const std::string& to, int n) {
+  std::string text = read_file(path);
+  size_t pos = std::string::npos;
+  size_t start = 0;
+  for (int i = 0; i < n; ++i) {
+    pos = text.find(from, start);
+    ASSERT_NE(pos, std::string::npos) << "occurrence " << i + 1 << " of \"" << from << "\" in " << path;
+    start = pos + 1;
+  }
+  text.replace(pos, from.size(), to);
+  write_file(path, text);
+}
+
+std::unique_ptr<Model> new_model() {
+  auto m = std::make_unique<Model>();
+  init_model(*m);
+  return m;
+}
+
+TestIo::TestIo() {
+  io.out = std::tmpfile();
+  std::snprintf(io.results_name, sizeof io.results_name, "%s", "RESULTS.TXT");
+  if (fs::exists("TEXTD_OUT.TXT")) io.textd = open_text("TEXTD_OUT.TXT");
+}
+
+TestIo::~TestIo() {
+  if (io.out != nullptr) std::fclose(io.out);
+  if (io.textd.fp != nullptr) close_text(io.textd);
+}
+
+std::string TestIo::results() {
+  std::fflush(io.out);
+  const long end = std::ftell(io.out);
+  std::string text(static_cast<size_t>(end), '\0');
+  std::rewind(io.out);
+  const size_t got = std::fread(text.data(), 1, text.size(), io.out);
+  text.resize(got);
+  std::fseek(io.out, end, SEEK_SET);
+  return text;
+}
+
+void load_parad(Model& m, Io& io) {
+  outputrw(io.textd, io.out);
+  read_parad(m, io);
+}
+
+ProgramRun run_program_here(const std::string& answer) {
+  const std::string command = "echo '" + answer + "' | " + ZELVAN_BINARY + " 2>&1";
+  ProgramRun run{"", -1};
+  std::FILE* p = popen(command.c_str(), "r");
+  if (p == nullptr) return run;
+  char buffer[4096];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) run.out.append(buffer, got);
+  const int status = pclose(p);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+}  // namespace zelvan::testing_support
