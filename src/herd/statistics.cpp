@@ -67,7 +67,8 @@ float linregm(float mean, float sd, float lo, float hi, float a, float b, float 
     for (int m = 1; m <= 500; ++m) {
       const double upper = (static_cast<double>(lo) + m * static_cast<double>(step) - mean) / sd;
       const double lower = (static_cast<double>(lo) + (m - 1) * static_cast<double>(step) - mean) / sd;
-      const double mid = (2 * m - 1) * static_cast<double>(step) / 2.0 + offset;
+      // The strip width times its odd number is a single-precision product.
+      const double mid = static_cast<float>((2 * m - 1) * step) / 2.0 + offset;
       result = result + b * (normdis(upper) - normdis(lower)) * mid;
     }
   }

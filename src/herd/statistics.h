@@ -19,7 +19,7 @@ double normdis(double x);
 // bracket widens towards it.
 double probit(double p);
 
-// Integral of a + b*(y - x0) over y in [lo, hi] with respect to N(mean, sd^2),
+// Integral of a + b*(y - x0) over y in [lo, hi] under y ~ N(mean, sd^2),
 // with the bounds first clamped to mean -/+ 4 sd. Not divided by the
 // probability of the interval. A coefficient of magnitude 1e-6 or less
 // contributes nothing.
