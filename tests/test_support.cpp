@@ -16,6 +16,33 @@ namespace zelvan::testing_support {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The program's stops end the process with exit status 0, which the test
+// runner would count as a pass. A stop in the middle of a test (outside a
+// death test, which expects it) is turned into a failure.
+bool test_running = false;
+
+class StopGuard : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override { test_running = true; }
+  void OnTestEnd(const ::testing::TestInfo&) override { test_running = false; }
+};
+
+void fail_unexpected_stop() {
+  if (test_running && !::testing::internal::InDeathTestChild()) {
+    std::fputs("\nThe program stopped in the middle of a test.\n", stderr);
+    std::_Exit(1);
+  }
+}
+
+const bool stop_guard_installed = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new StopGuard);
+  std::atexit(fail_unexpected_stop);
+  return true;
+}();
+
+}  // namespace
+
 ScratchDir::ScratchDir() {
   previous_ = fs::current_path().string();
   std::string pattern = (fs::temp_directory_path() / "zelvan-test-XXXXXX").string();

@@ -1,7 +1,209 @@
+// Growth of calves, young stock, fattened animals and cows: body weights and
+// ages at weaning, sale, slaughter, death and culling, at first mating and
+// first calving, and the weights of the cows over their cycles.
+//
+// Everything is single precision in the order written; a product in
+// parentheses is rounded before it is used, which is why several formulas
+// group the daily gain with its ratio first.
+#include "herd/growth.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "herd/herd_phases.h"
+#include "input/messages.h"
 
 namespace zelvan {
 
-void growth(Model&) {}
+namespace {
+
+int last_breed_index(const Model& m) { return std::clamp(m.cb, 0, J - 1); }
+int cycles(const Model& m) { return std::clamp(m.LL, 1, L); }
+int heifer_inseminations(const Model& m) { return std::clamp(m.inmaxh, 0, INS); }
+
+// Element of a per-category array; kept inside the arrays whatever CC is.
+int slot(const Model& m, int j, int k) { return std::clamp(cat(m, j, k), 0, C - 1); }
+
+// A cross-bred animal (dairy dam, beef sire) is slaughtered at the mean of
+// the dairy and the beef slaughter weight.
+float crossbred_slaughter_weight(const Model& m, const float* ksl) {
+  return 0.5f * (ksl[0] * m.mcwd + ksl[1] * m.mcwb);
+}
+
+// Fattening starts at weaning; an animal that dies or is culled does so on
+// average half-way to slaughter.
+void fattened_heifers(Model& m, int j) {
+  m.agesf[j] = (m.whfat[j] - m.wwf[j]) / m.adgwsf[j] + m.agew[j];
+  m.agedwsf[j] = (m.agesf[j] - m.agew[j]) / 2 + m.agew[j];
+  m.agecwsf[j] = (m.agesf[j] - m.agew[j]) / 2 + m.agew[j];
+  m.wdwsf[j] = (m.agedwsf[j] - m.agew[j]) * m.adgwsf[j] + m.wwf[j];
+  m.wcwsf[j] = (m.agecwsf[j] - m.agew[j]) * m.adgwsf[j] + m.wwf[j];
+}
+
+void fattened_bulls(Model& m, int j) {
+  m.adgwsm[j] = m.kgainmf[j] * m.adgwsf[j];
+  m.agesm[j] = (m.wbfat[j] - m.wwm[j]) / m.adgwsm[j] + m.agew[j];
+  m.agedwsm[j] = (m.agesm[j] - m.agew[j]) / 2 + m.agew[j];
+  m.agecwsm[j] = (m.agesm[j] - m.agew[j]) / 2 + m.agew[j];
+  m.wdwsm[j] = (m.agedwsm[j] - m.agew[j]) * m.adgwsm[j] + m.wwm[j];
+  m.wcwsm[j] = (m.agecwsm[j] - m.agew[j]) * m.adgwsm[j] + m.wwm[j];
+}
+
+void fattened_castrates(Model& m, int j) {
+  m.adgwsc[j] = m.kgaincf[j] * m.adgwsf[j];
+  m.agesc[j] = (m.wcfat[j] - m.wwm[j]) / m.adgwsc[j] + m.agew[j];
+  m.agedwsc[j] = (m.agesc[j] - m.agew[j]) / 2 + m.agew[j];
+  m.agecwsc[j] = (m.agesc[j] - m.agew[j]) / 2 + m.agew[j];
+  m.wdwsc[j] = (m.agedwsc[j] - m.agew[j]) * m.adgwsc[j] + m.wwm[j];
+  m.wcwsc[j] = (m.agecwsc[j] - m.agew[j]) * m.adgwsc[j] + m.wwm[j];
+}
+
+// Heifers grow as calves to weaning, then at the rearing gain until they
+// reach the weight at first mating.
+void first_mating(Model& m, int j) {
+  m.agehmat1[j] = ((m.whmat1[j] - m.bwf[j]) - m.agew[j] * m.adgcf[j]) / (m.kghcf[j] * m.adgcf[j]) + m.agew[j];
+}
+
+// Mean days from first mating to conception: inint days for every
+// insemination before the successful one.
+float days_mating_to_conception(const Model& m) {
+  float days = 0;
+  for (int s = 1; s <= heifer_inseminations(m); ++s) days = days + m.pconh[s - 1] * m.inint * (s - 1);
+  return days;
+}
+
+// Weight at death or culling in the first two cycles: the cow still grows;
+// from the third calving on she is full grown.
+void weights_at_leaving(const Model& m, float* w, float days0, float days1) {
+  w[0] = days0 * m.adg1cow + m.wcacal[0];
+  w[1] = days1 * m.adg2cow + m.wcacal[1];
+  for (int c = 2; c < cycles(m); ++c) w[c] = m.wcacal[c];
+}
+
+}  // namespace
+
+void calf_weights(Model& m) {
+  for (int j = 0; j <= last_breed_index(m); ++j) {
+    m.wwf[j] = m.adgcf[j] * m.agew[j] + m.bwf[j];
+    m.wwm[j] = m.adgcf[j] * (m.agew[j] * m.kgcmf[j]) + m.bwf[j] * m.kbwmf[j];
+    m.ww[slot(m, j, 8)] = m.adgcf[j] * m.age[slot(m, j, 8)] + m.bwf[j];
+    m.ww[slot(m, j, 9)] = m.adgcf[j] * (m.age[slot(m, j, 9)] * m.kgcmf[j]) + m.bwf[j] * m.kbwmf[j];
+    m.agedcw[j] = m.agew[j] / 2;  // calves dying before weaning die half-way on average
+    m.wdcwf[j] = m.agedcw[j] * m.adgcf[j] + m.bwf[j];
+    if (m.cast[j] > 0) m.dresc[j] = m.kdresch[j] * m.dresh[j];
+    m.dresb[j] = m.kdresbh[j] * m.dresh[j];
+  }
+}
+
+void slaughter_weights(Model& m) {
+  const bool crossbred = m.cb == 1;
+  if (m.pff[0] == 1) m.whfat[0] = m.kslh[0] * m.mcwd;
+  if (crossbred && m.pff[1] == 1) m.whfat[1] = crossbred_slaughter_weight(m, m.kslh);
+  if (m.cast[0] == 1) m.wcfat[0] = m.kslc[0] * m.mcwd;
+  if (crossbred && m.cast[1] == 1) m.wcfat[1] = crossbred_slaughter_weight(m, m.kslc);
+  if (m.pbf[0] == 1) m.wbfat[0] = m.kslb[0] * m.mcwd;
+  if (crossbred && m.pbf[1] == 1) m.wbfat[1] = crossbred_slaughter_weight(m, m.kslb);
+  m.whmat1[0] = m.mcwd * m.kmatc;
+}
+
+void fattening_and_first_mating(Model& m) {
+  for (int j = 0; j <= last_breed_index(m); ++j) {
+    if (m.pff[j] == 1) fattened_heifers(m, j);
+    if (m.pbf[j] == 1) fattened_bulls(m, j);
+    if (m.cast[j] == 1) fattened_castrates(m, j);
+    first_mating(m, j);
+    // Cross-bred heifers are mated only when they are reared for breeding.
+    if (m.utifemcr != 3) m.agehmat1[1] = 0;
+  }
+}
+
+void test_bull_calves(Model& m) {
+  m.adg10 = m.adgcf[0] * m.kg10;
+  const float age = m.age[slot(m, 0, 10)];
+  float& weight = m.ww[slot(m, 0, 10)];
+  if (m.agew[0] >= age) {
+    // Sold before (or at) weaning: still a male calf.
+    weight = age * (m.adgcf[0] * m.kgcmf[0]) + m.bwf[0] * m.kbwmf[0];
+  } else {
+    weight = (age - m.agew[0]) * m.adg10 + (m.bwf[0] * m.kbwmf[0] + m.agew[0] * (m.adgcf[0] * m.kgcmf[0]));
+  }
+}
+
+void pure_bred_heifers(Model& m) {
+  m.intconh = days_mating_to_conception(m);
+  m.ageh1cal[0] = (m.agehmat1[0] + m.intconh) + m.lgpre;
+  // Weight just before the first calving, with the pregnant uterus.
+  m.wh1cal = (m.adghmc[0] * (m.ageh1cal[0] - m.agehmat1[0]) + m.whmat1[0]) + m.wpreg;
+  // Heifers lost in rearing die half-way between weaning and first calving.
+  m.agedmh[0] = (m.ageh1cal[0] - m.agew[0]) / 2 + m.agew[0];
+  m.whdmh = (m.agedmh[0] - m.agew[0]) * (m.adgcf[0] * m.kghcf[0]) + m.wwf[0];
+  m.agehcmat1[0] = m.dayshc[0] + m.agehmat1[0];
+  m.agehcmat1[1] = 0;
+  m.whcmat = m.dayshc[0] * (m.adgcf[0] * m.kghccf[0]) + m.whmat1[0];
+}
+
+void heifers_sold(Model& m) {
+  for (int j = 0; j <= last_breed_index(m); ++j) {
+    const int pregnant = slot(m, j, 24);
+    m.ww[pregnant] = (m.age[pregnant] - m.agehmat1[j]) * (m.adgcf[j] * m.kghccf[j]) + m.whmat1[j];
+    const int breeding = slot(m, j, 23);
+    if (m.age[breeding] > m.agew[j]) {
+      m.ww[breeding] = (m.age[breeding] - m.agew[j]) * (m.adgcf[j] * m.kghcf[j]) + (m.bwf[j] + m.agew[j] * m.adgcf[j]);
+    }
+    // Sold right at weaning: the weight of a weaned calf. A sale age below
+    // weaning leaves the weight as it is.
+    if (std::fabs(static_cast<double>(m.age[breeding] - m.agew[j])) < 1e-6) {
+      m.ww[breeding] = m.age[breeding] * m.adgcf[j] + m.bwf[j];
+    }
+  }
+}
+
+void cow_weights(Model& m) {
+  const int n = cycles(m);
+  m.wcacal[0] = m.wh1cal - m.wpreg;
+  // The first cycle's gain lasts the calving interval of the second cycle.
+  m.wcacal[1] = m.ci[1] * m.adg1cow + m.wcacal[0];
+  if (m.wcacal[1] > m.mcwd) nonsense12();
+  // Cows are full grown from their third calving on; the third calving's
+  // weight is kept even in a herd of fewer cycles, for the gain below.
+  for (int c = 2; c < std::max(n, 3); ++c) m.wcacal[c] = m.mcwd;
+  m.wccal[0] = m.wh1cal;
+  for (int c = 1; c < n; ++c) m.wccal[c] = m.wcacal[c] + m.wpreg;
+  for (int c = 0; c < n; ++c) {
+    m.ndaycc[c] = m.ci[c] / 2;  // culling and death come half-way through the cycle
+    m.ndaycd[c] = m.ndaycc[c];
+  }
+  m.adg2cow = (m.wcacal[2] - m.wcacal[1]) / m.ci[1];
+  weights_at_leaving(m, m.wcd, m.ndaycd[0], m.ndaycd[1]);
+  // Culled after a difficult calving: right after the calving.
+  for (int c = 0; c < n; ++c) m.wcdys[c] = m.wcacal[c];
+  weights_at_leaving(m, m.wcc, m.ndaycc[0], m.ndaycc[1]);
+  // Not in calf: culled at the end of the lactation.
+  weights_at_leaving(m, m.wccw, m.dayslac[0], m.dayslac[1]);
+}
+
+int dairy_dam_age_classes(const Model& m) {
+  const float years = m.ageh1cal[0] / 365;
+  const double oldest = std::ceil(static_cast<double>(years) - 0.5) + m.LL - 1;
+  // Nonsense ages (no heifer ever calves) still give a number to report.
+  if (!(oldest > -1e9 && oldest < 1e9)) return oldest > 0 ? 1000000000 : -1000000000;
+  return static_cast<int>(oldest);
+}
+
+void check_dairy_dam_age_classes(const Model& m) {
+  const int a = dairy_dam_age_classes(m);
+  if (m.acdd != a) nonsense5(a);
+}
+
+void growth(Model& m) {
+  calf_weights(m);
+  slaughter_weights(m);
+  fattening_and_first_mating(m);
+  test_bull_calves(m);
+  pure_bred_heifers(m);
+  heifers_sold(m);
+  cow_weights(m);
+  check_dairy_dam_age_classes(m);
+}
 
 }  // namespace zelvan
