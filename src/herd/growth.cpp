@@ -30,32 +30,35 @@ float crossbred_slaughter_weight(const Model& m, const float* ksl) {
   return 0.5f * (ksl[0] * m.mcwd + ksl[1] * m.mcwb);
 }
 
-// Fattening starts at weaning; an animal that dies or is culled does so on
-// average half-way to slaughter.
-void fattened_heifers(Model& m, int j) {
-  m.agesf[j] = (m.whfat[j] - m.wwf[j]) / m.adgwsf[j] + m.agew[j];
-  m.agedwsf[j] = (m.agesf[j] - m.agew[j]) / 2 + m.agew[j];
-  m.agecwsf[j] = (m.agesf[j] - m.agew[j]) / 2 + m.agew[j];
-  m.wdwsf[j] = (m.agedwsf[j] - m.agew[j]) * m.adgwsf[j] + m.wwf[j];
-  m.wcwsf[j] = (m.agecwsf[j] - m.agew[j]) * m.adgwsf[j] + m.wwf[j];
+// Fattening starts at weaning and goes on at a constant gain up to the
+// slaughter weight; an animal that dies or is culled does so on average
+// half-way to slaughter.
+void fattening_path(float agew, float start_weight, float slaughter_weight, float gain, float& age_slaughter,
+                    float& age_death, float& age_culling, float& weight_death, float& weight_culling) {
+  age_slaughter = (slaughter_weight - start_weight) / gain + agew;
+  age_death = (age_slaughter - agew) / 2 + agew;
+  age_culling = (age_slaughter - agew) / 2 + agew;
+  weight_death = (age_death - agew) * gain + start_weight;
+  weight_culling = (age_culling - agew) * gain + start_weight;
 }
 
+void fattened_heifers(Model& m, int j) {
+  fattening_path(m.agew[j], m.wwf[j], m.whfat[j], m.adgwsf[j], m.agesf[j], m.agedwsf[j], m.agecwsf[j], m.wdwsf[j],
+                 m.wcwsf[j]);
+}
+
+// Bulls and castrates start from the weaning weight of male calves and grow
+// in a fixed ratio to the heifers in fattening.
 void fattened_bulls(Model& m, int j) {
   m.adgwsm[j] = m.kgainmf[j] * m.adgwsf[j];
-  m.agesm[j] = (m.wbfat[j] - m.wwm[j]) / m.adgwsm[j] + m.agew[j];
-  m.agedwsm[j] = (m.agesm[j] - m.agew[j]) / 2 + m.agew[j];
-  m.agecwsm[j] = (m.agesm[j] - m.agew[j]) / 2 + m.agew[j];
-  m.wdwsm[j] = (m.agedwsm[j] - m.agew[j]) * m.adgwsm[j] + m.wwm[j];
-  m.wcwsm[j] = (m.agecwsm[j] - m.agew[j]) * m.adgwsm[j] + m.wwm[j];
+  fattening_path(m.agew[j], m.wwm[j], m.wbfat[j], m.adgwsm[j], m.agesm[j], m.agedwsm[j], m.agecwsm[j], m.wdwsm[j],
+                 m.wcwsm[j]);
 }
 
 void fattened_castrates(Model& m, int j) {
   m.adgwsc[j] = m.kgaincf[j] * m.adgwsf[j];
-  m.agesc[j] = (m.wcfat[j] - m.wwm[j]) / m.adgwsc[j] + m.agew[j];
-  m.agedwsc[j] = (m.agesc[j] - m.agew[j]) / 2 + m.agew[j];
-  m.agecwsc[j] = (m.agesc[j] - m.agew[j]) / 2 + m.agew[j];
-  m.wdwsc[j] = (m.agedwsc[j] - m.agew[j]) * m.adgwsc[j] + m.wwm[j];
-  m.wcwsc[j] = (m.agecwsc[j] - m.agew[j]) * m.adgwsc[j] + m.wwm[j];
+  fattening_path(m.agew[j], m.wwm[j], m.wcfat[j], m.adgwsc[j], m.agesc[j], m.agedwsc[j], m.agecwsc[j], m.wdwsc[j],
+                 m.wcwsc[j]);
 }
 
 // Heifers grow as calves to weaning, then at the rearing gain until they

@@ -49,39 +49,50 @@ void check_combinations(const Model& m) {
   if (m.gstd == 3 && m.cb == 1 && m.utifemcr == 3) nonsense14();
 }
 
-void check_range(const char* item, int value, int lo, int hi) {
-  if (value < lo || value > hi) stop_out_of_range("PARAD.TXT", item, value, lo, hi);
-}
+// Values the model knows for each option. Others would index past its
+// arrays or leave animals in no category. A cow needs at least three
+// cycles: the herd structure copies the last cycle from the one before, and
+// the cow weights use the weight after the third calving.
+struct OptionRange {
+  const char* name;
+  int Options::*option;
+  int lo;
+  int hi;
+};
 
-// Values the model does not know would index past its arrays or leave
-// animals in no category. A cow needs at least three cycles: the herd
-// structure copies the last cycle from the one before, and the cow weights
-// use the weight after the third calving.
+const OptionRange kOptionRanges[] = {
+    {"cb", &Options::cb, 0, 1},
+    {"tech1", &Options::tech1, 1, 2},
+    {"tech2", &Options::tech2, 1, 3},
+    {"matpur", &Options::matpur, 1, 3},
+    {"matcross", &Options::matcross, 1, 3},
+    {"utifemp", &Options::utifemp, 1, 4},
+    {"utifemcr", &Options::utifemcr, 1, 4},
+    {"feedcost", &Options::feedcost, 1, 2},
+    {"ewopt", &Options::ewopt, 0, 2},
+    {"gene_flow", &Options::gene_flow, 1, 3},
+    {"mast_inc", &Options::mast_inc, 0, 1},
+    {"milkquota", &Options::milkquota, 1, 3},
+    {"milkprice", &Options::milkprice, 1, 5},
+    {"ind_a30", &Options::ind_a30, 0, 1},
+    {"ind_RCT", &Options::ind_RCT, 0, 1},
+    {"LL", &Options::LL, 3, L},
+    {"gstd", &Options::gstd, 1, 3},
+    {"claw_inc", &Options::claw_inc, 0, 1},
+    {"rfi_calf", &Options::rfi_calf, 0, 1},
+    {"rfi_h", &Options::rfi_h, 0, 1},
+    {"rfi_fa", &Options::rfi_fa, 0, 1},
+    {"rfi_cow", &Options::rfi_cow, 0, 1},
+};
+
 void check_ranges(const Model& m) {
-  check_range("cb", m.cb, 0, 1);
-  check_range("tech1", m.tech1, 1, 2);
-  check_range("tech2", m.tech2, 1, 3);
-  check_range("matpur", m.matpur, 1, 3);
-  check_range("matcross", m.matcross, 1, 3);
-  check_range("utifemp", m.utifemp, 1, 4);
-  check_range("utifemcr", m.utifemcr, 1, 4);
-  check_range("cast (pure-bred)", m.cast[0], 0, 1);
-  check_range("cast (cross-bred)", m.cast[1], 0, 1);
-  check_range("feedcost", m.feedcost, 1, 2);
-  check_range("ewopt", m.ewopt, 0, 2);
-  check_range("gene_flow", m.gene_flow, 1, 3);
-  check_range("mast_inc", m.mast_inc, 0, 1);
-  check_range("milkquota", m.milkquota, 1, 3);
-  check_range("milkprice", m.milkprice, 1, 5);
-  check_range("ind_a30", m.ind_a30, 0, 1);
-  check_range("ind_RCT", m.ind_RCT, 0, 1);
-  check_range("LL", m.LL, 3, L);
-  check_range("gstd", m.gstd, 1, 3);
-  check_range("claw_inc", m.claw_inc, 0, 1);
-  check_range("rfi_calf", m.rfi_calf, 0, 1);
-  check_range("rfi_h", m.rfi_h, 0, 1);
-  check_range("rfi_fa", m.rfi_fa, 0, 1);
-  check_range("rfi_cow", m.rfi_cow, 0, 1);
+  for (const OptionRange& r : kOptionRanges) {
+    const int value = m.*(r.option);
+    if (value < r.lo || value > r.hi) stop_out_of_range("PARAD.TXT", r.name, value, r.lo, r.hi);
+  }
+  const char* cast_names[J] = {"cast (pure-bred)", "cast (cross-bred)"};
+  for (int j = 0; j < J; ++j)
+    if (m.cast[j] < 0 || m.cast[j] > 1) stop_out_of_range("PARAD.TXT", cast_names[j], m.cast[j], 0, 1);
 }
 
 void derive_dimensions(Model& m) {
