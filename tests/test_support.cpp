@@ -123,6 +123,60 @@ void load_parad(Model& m, Io& io) {
   read_parad(m, io);
 }
 
+void set_numbers(const std::string& path, const std::string& text, const std::string& numbers) {
+  std::string s = read_file(path);
+  const size_t quote = s.find("\"" + text);
+  ASSERT_NE(quote, std::string::npos) << "item \"" << text << "\" in " << path;
+  const size_t end = s.find_last_not_of(" \t\r\n", quote - 1) + 1;
+  const size_t newline = s.rfind('\n', end - 1);
+  const size_t start = newline == std::string::npos ? 0 : newline + 1;
+  s.replace(start, end - start, numbers);
+  write_file(path, s);
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string joined(std::initializer_list<double> numbers) {
+  std::string s;
+  char buffer[32];
+  for (double x : numbers) {
+    std::snprintf(buffer, sizeof buffer, s.empty() ? "%g" : " %g", x);
+    s += buffer;
+  }
+  return s;
+}
+
+std::string read_with(Model& m, Io& io, Reader reader, const char* file) {
+  TextIn in = open_text(file);
+  reader(m, io, in);
+  std::string rest;
+  if (in.fp != nullptr) {
+    for (int c = std::fgetc(in.fp); c != EOF; c = std::fgetc(in.fp)) rest.push_back(static_cast<char>(c));
+  }
+  close_text(in);
+  const size_t first = rest.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return "";
+  return rest.substr(first, rest.find_last_not_of(" \t\r\n") + 1 - first);
+}
+
+void read_all_input(Model& m, TestIo& t) {
+  if (t.io.textd.fp == nullptr) t.io.textd = open_text("TEXTD_OUT.TXT");
+  ::testing::internal::CaptureStdout();
+  load_parad(m, t.io);
+  read_data_files(m, t.io);
+  ::testing::internal::GetCapturedStdout();
+}
+
+void expect_stop(const std::function<void()>& run, const std::string& message) {
+  EXPECT_EXIT(
+      {
+        dup2(2, 1);
+        run();
+      },
+      ::testing::ExitedWithCode(0), message)
+      << message;
+}
+
 ProgramRun run_program_here(const std::string& answer) {
   const std::string command = "echo '" + answer + "' | " + ZELVAN_BINARY + " 2>&1";
   ProgramRun run{"", -1};

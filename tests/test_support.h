@@ -2,6 +2,8 @@
 // Helpers shared by the tests: scratch directories with copies of the
 // bundled examples, targeted edits of their files, a results file to read
 // back, and running the program itself.
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -49,6 +51,38 @@ struct TestIo {
 
 // Reads PARAD.TXT of the current directory into the model (echo included).
 void load_parad(Model& m, Io& io);
+
+// Replaces the numbers in front of the item whose first text begins with
+// `text` (the last line before its opening quote that holds anything but
+// blanks) by `numbers`; fails the test when there is no such item.
+void set_numbers(const std::string& path, const std::string& text, const std::string& numbers);
+
+bool contains(const std::string& text, const std::string& part);
+
+// The numbers printed with "%g" (six significant digits) and separated by
+// blanks, so that a group of results compares in one line.
+std::string joined(std::initializer_list<double> numbers);
+template <class... Number>
+std::string values(Number... numbers) {
+  return joined({static_cast<double>(numbers)...});
+}
+
+// Reads one data file of the current directory with its reader and returns
+// what the reader left unread, without the blanks around it: "" when the
+// file was read to its last item. (A reader that closes its file itself
+// leaves nothing to look at.)
+using Reader = void (*)(Model&, Io&, TextIn&);
+std::string read_with(Model& m, Io& io, Reader reader, const char* file);
+
+// Reads the data of the current directory as the program does: PARAD.TXT,
+// then the data files in their reading order. The console lines are
+// swallowed; the echo goes to t's results file.
+void read_all_input(Model& m, TestIo& t);
+
+// In a death test: `run` must stop the program with exit status 0 and a
+// message (standard output, shown to the test) matching the regular
+// expression `message`.
+void expect_stop(const std::function<void()>& run, const std::string& message);
 
 // Runs build/zelvan in the current directory with `answer` on standard
 // input; returns what it printed on standard output and its exit status.

@@ -21,10 +21,40 @@ void require_nonzero(float divisor, const char* file, const char* item) {
 // Names of the divisors of breed index j, for the message.
 const char* named(int j, const char* pure_bred, const char* cross_bred) { return j == 0 ? pure_bred : cross_bred; }
 
+// Inputs that the herd phases divide by in every run: weaning age (calf
+// losses before weaning), gain of rearing heifers (age at first mating),
+// gains of fattened bulls and castrates (age at slaughter), and calves of
+// beef bulls when the system is said to produce them (shares of difficult
+// calvings per breed index).
+void check_herd_divisors(const Model& m) {
+  for (int j = 0; j <= m.cb; ++j) {
+    if (!(m.agew[j] > 0.0f))
+      stop_zero_divisor("INPUT15.TXT", named(j, "agew (age at weaning of pure-bred calves)",
+                                             "agew (age at weaning of cross-bred calves)"));
+    require_nonzero(m.adghm[j], "INPUT15.TXT",
+                    named(j, "adghm (daily gain of pure-bred heifers to first mating)",
+                          "adghm (daily gain of cross-bred heifers to first mating)"));
+    if (m.pbf[j] == 1)
+      require_nonzero(m.adgwsm[j], "INPUT15.TXT",
+                      named(j, "adgwsm (daily gain of pure-bred bulls in fattening)",
+                            "adgwsm (daily gain of cross-bred bulls in fattening)"));
+    if (m.cast[j] == 1)
+      require_nonzero(m.adgwsc[j], "INPUT15.TXT",
+                      named(j, "adgwsc (daily gain of pure-bred castrates in fattening)",
+                            "adgwsc (daily gain of cross-bred castrates in fattening)"));
+  }
+  if (m.cb == 1) {
+    float beef_matings = m.pcrossh;
+    for (int c = 0; c < m.LL - 1; ++c) beef_matings += m.pcross[c];
+    if (!(beef_matings > 0.0f)) stop_no_beef_matings();
+  }
+}
+
 }  // namespace
 
 void fixed_coefficients(Model& m) {
   std::printf("Testing data and calculating several coefficients\n");
+  check_herd_divisors(m);
 
   // 1. Conception rates relative to the first insemination.
   if (m.inmax > 0) require_nonzero(m.ecrinc[0], "INPUT07.TXT", "ecrinc (conception rate of cows at the first insemination)");

@@ -194,6 +194,14 @@ void stop_zero_divisor(const char* file, const char* item) {
   common_stop();
 }
 
+void stop_no_beef_matings() {
+  std::puts("\nIn PARAD.TXT you state that cows are mated with beef bulls, but the");
+  std::puts("proportions of cows (INPUT07.TXT) and heifers (INPUT11.TXT) mated with");
+  std::puts("beef bulls are all zero, so no cross-bred calves are born.");
+  std::puts("Correct the error and restart the program.");
+  common_stop();
+}
+
 void stop_bad_results_name() {
   std::puts("\nThe name of the file for writing results is missing or too long");
   std::puts("(at most 255 characters without blanks). Restart the program.");

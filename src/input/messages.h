@@ -32,6 +32,7 @@ namespace zelvan {
 [[noreturn]] void stop_not_a_number(const char* file, int line, const char* found);
 [[noreturn]] void stop_out_of_range(const char* file, const char* item, long value, long lo, long hi);
 [[noreturn]] void stop_zero_divisor(const char* file, const char* item);
+[[noreturn]] void stop_no_beef_matings();
 [[noreturn]] void stop_bad_results_name();
 
 }  // namespace zelvan

@@ -1,7 +1,6 @@
 // The ratio coefficients fixed after the input, the conditions under which
 // each is formed, and the stop on a zero divisor.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "herd/statistics.h"
 #include "input/readers.h"
@@ -10,7 +9,7 @@
 namespace zelvan {
 namespace {
 
-using testing_support::new_model;
+using namespace testing_support;
 
 // A cross-bred system in which every group is fattened, with values whose
 // ratios are easy to see.
@@ -19,13 +18,20 @@ std::unique_ptr<Model> all_groups_fattened() {
   m->cb = 1;
   m->inmax = 3;
   m->inmaxh = 2;
-  const float ecrinc[] = {0.5f, 0.4f, 0.25f};
-  for (int k = 0; k < 3; ++k) m->ecrinc[k] = ecrinc[k];
-  m->crinh[0] = 0.8f;
-  m->crinh[1] = 0.6f;
+  const struct {
+    float* x;
+    float v;
+  } values[] = {{&m->ecrinc[0], 0.5f}, {&m->ecrinc[1], 0.4f}, {&m->ecrinc[2], 0.25f}, {&m->crinh[0], 0.8f},
+                {&m->crinh[1], 0.6f},  {&m->bwf[0], 40.0f},    {&m->bwf[1], 44.0f},     {&m->bwm[0], 42.0f},
+                {&m->bwm[1], 46.0f},   {&m->drescw, 45.0f},    {&m->whmat1[0], 400.0f}, {&m->mcwd, 640.0f},
+                {&m->mcwb, 800.0f},    {&m->whfat[0], 480.0f}, {&m->wcfat[0], 560.0f},  {&m->wbfat[0], 600.0f},
+                {&m->whfatb, 500.0f},  {&m->wcfatb, 600.0f},   {&m->wbfatb, 700.0f},    {&m->adg10, 1.2f},
+                {&m->age[10], 365.0f}, {&m->pcrossh, 0.2f},    {&m->tSCC[0], 1e5f},     {&m->tSCC[1], 2e5f},
+                {&m->tSCC[2], 4e5f}};
+  for (const auto& [x, v] : values) *x = v;
+  m->nSCC = 4;
   for (int j = 0; j < 2; ++j) {
-    m->bwf[j] = 40.0f + 4 * j;
-    m->bwm[j] = 42.0f + 4 * j;
+    m->pbf[j] = m->pff[j] = m->cast[j] = 1;
     m->adgcf[j] = 0.5f;
     m->adgcm[j] = 0.6f;
     m->adghm[j] = 0.75f;
@@ -33,125 +39,83 @@ std::unique_ptr<Model> all_groups_fattened() {
     m->dresh[j] = 50.0f;
     m->dresb[j] = 55.0f;
     m->dresc[j] = 52.5f;
-    m->pbf[j] = 1;
-    m->pff[j] = 1;
-    m->cast[j] = 1;
     m->adgwsf[j] = 1.0f;
     m->adgwsm[j] = 1.25f;
     m->adgwsc[j] = 1.125f;
+    m->agew[j] = 60.0f;
   }
-  m->drescw = 45.0f;
-  m->whmat1[0] = 400.0f;
-  m->mcwd = 640.0f;
-  m->mcwb = 800.0f;
-  m->whfat[0] = 480.0f;
-  m->wcfat[0] = 560.0f;
-  m->wbfat[0] = 600.0f;
-  m->whfatb = 500.0f;
-  m->wcfatb = 600.0f;
-  m->wbfatb = 700.0f;
-  m->adg10 = 1.2f;
-  m->agew[0] = 60.0f;
-  m->age[10] = 365.0f;
-  m->nSCC = 4;
-  m->tSCC[0] = 100000.0f;
-  m->tSCC[1] = 200000.0f;
-  m->tSCC[2] = 400000.0f;
   return m;
+}
+
+void compute(Model& m) {
+  ::testing::internal::CaptureStdout();
+  fixed_coefficients(m);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Testing data and calculating several coefficients\n");
 }
 
 TEST(FixedCoefficients, RatiosOfACrossbredSystemWithAllFattenedGroups) {
   auto m = all_groups_fattened();
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Testing data and calculating several coefficients\n");
-  EXPECT_FLOAT_EQ(m->kconc[0], 1.0f);
-  EXPECT_FLOAT_EQ(m->kconc[1], 0.8f);
-  EXPECT_FLOAT_EQ(m->kconc[2], 0.5f);
-  EXPECT_FLOAT_EQ(m->kconh[1], 0.75f);
-  EXPECT_FLOAT_EQ(m->kbwmf[0], 1.05f);
-  EXPECT_FLOAT_EQ(m->kbwmf[1], 46.0f / 44.0f);
-  EXPECT_FLOAT_EQ(m->kgcmf[1], 1.2f);
-  EXPECT_FLOAT_EQ(m->kghcf[0], 1.5f);
-  EXPECT_FLOAT_EQ(m->kghccf[1], 2.0f);
-  EXPECT_FLOAT_EQ(m->kdresbh[0], 1.1f);
-  EXPECT_FLOAT_EQ(m->kdresch[1], 1.05f);
-  EXPECT_FLOAT_EQ(m->kg10, 2.4f);
-  EXPECT_FLOAT_EQ(m->kdrescwh, 0.9f);
-  EXPECT_FLOAT_EQ(m->kmatc, 0.625f);
-  EXPECT_FLOAT_EQ(m->kgainmf[1], 1.25f);
-  EXPECT_FLOAT_EQ(m->kgaincf[0], 1.125f);
+  compute(*m);
+  // Later inseminations relative to the first; males relative to females;
+  // test bulls, bulls and castrates relative to calves, heifers and the
+  // reference gain of fattening; cows relative to heifers.
+  EXPECT_EQ(values(m->kconc[1], m->kconc[2], m->kconh[1], m->kbwmf[1], m->kgcmf[1], m->kghcf[0], m->kghccf[1]),
+            "0.8 0.5 0.75 1.04545 1.2 1.5 2");
+  EXPECT_EQ(values(m->kdresbh[0], m->kdresch[1], m->kg10, m->kdrescwh, m->kmatc, m->kgainmf[1], m->kgaincf[0]),
+            "1.1 1.05 2.4 0.9 0.625 1.25 1.125");
   // Pure-bred slaughter weights relative to dairy cows, cross-bred ones to
-  // cows of the beef breed.
-  EXPECT_FLOAT_EQ(m->kslh[0], 0.75f);
-  EXPECT_FLOAT_EQ(m->kslh[1], 0.625f);
-  EXPECT_FLOAT_EQ(m->kslc[0], 0.875f);
-  EXPECT_FLOAT_EQ(m->kslc[1], 0.75f);
-  EXPECT_FLOAT_EQ(m->kslb[0], 0.9375f);
-  EXPECT_FLOAT_EQ(m->kslb[1], 0.875f);
+  // cows of the beef breed: heifers, castrates, bulls.
+  EXPECT_EQ(values(m->kslh[0], m->kslh[1], m->kslc[0], m->kslc[1], m->kslb[0], m->kslb[1]), "0.75 0.625 0.875 0.75 0.9375 0.875");
   // Cell-count limits become scores: 100000 cells is score 3, each doubling adds 1.
   EXPECT_NEAR(m->tSCS[0], 3.0f, 1e-5);
-  EXPECT_NEAR(m->tSCS[1], 4.0f, 1e-5);
   EXPECT_EQ(m->tSCS[2], scs(400000.0f));
   EXPECT_EQ(m->tSCS[3], 0.0f);  // nSCC classes have nSCC - 1 limits
 }
 
-TEST(FixedCoefficients, WithoutFatteningTheFatteningRatiosStayZero) {
+TEST(FixedCoefficients, RatiosOfGroupsThatAreNotThereStayZero) {
+  // Pure-bred, nothing fattened, test bulls leave at weaning, one cell-count
+  // class: neither the fattening gain nor the beef cows' weight is used.
   auto m = all_groups_fattened();
   m->cb = 0;
-  for (int j = 0; j < 2; ++j) {
-    m->pbf[j] = 0;
-    m->pff[j] = 0;
-    m->cast[j] = 0;
-    m->paf[j] = 0;
-  }
-  // Neither the fattening gain nor the beef cows' weight is used now.
-  m->adgwsf[0] = 0.0f;
-  m->mcwb = 0.0f;
-  m->age[10] = 60.0f;  // no test bulls after weaning
+  for (int j = 0; j < 2; ++j) m->pbf[j] = m->pff[j] = m->cast[j] = 0;
+  m->adgwsf[0] = m->mcwb = 0.0f;
+  m->age[10] = 60.0f;
   m->nSCC = 1;
   m->tSCS[0] = 9.0f;
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  ::testing::internal::GetCapturedStdout();
-  for (int j = 0; j < 2; ++j) {
-    EXPECT_EQ(m->kslh[j], 0.0f);
-    EXPECT_EQ(m->kslc[j], 0.0f);
-    EXPECT_EQ(m->kslb[j], 0.0f);
-    EXPECT_EQ(m->kgainmf[j], 0.0f);
-    EXPECT_EQ(m->kgaincf[j], 0.0f);
-    EXPECT_EQ(m->kdresch[j], 0.0f);
-  }
-  EXPECT_EQ(m->kbwmf[1], 0.0f);  // no cross-bred block in a pure-bred system
-  EXPECT_EQ(m->kg10, 0.0f);
+  compute(*m);
+  EXPECT_EQ(values(m->kslh[0], m->kslc[0], m->kslb[0], m->kgainmf[0], m->kgaincf[0], m->kdresch[0], m->kslh[1],
+                    m->kslc[1], m->kslb[1], m->kgainmf[1], m->kgaincf[1], m->kdresch[1], m->kbwmf[1], m->kg10),
+            "0 0 0 0 0 0 0 0 0 0 0 0 0 0");
   EXPECT_EQ(m->tSCS[0], 9.0f);
-}
 
-TEST(FixedCoefficients, CastratesStandingInForFattenedHeifersGiveRatioOne) {
-  auto m = all_groups_fattened();
+  // Castrates standing in for the missing fattened heifers: ratio one.
+  m = all_groups_fattened();
   m->cb = 0;
-  m->pbf[0] = 0;
+  m->pbf[0] = m->pff[0] = 0;
+  m->adgwsf[0] = m->adgwsc[0];
+  compute(*m);
+  EXPECT_EQ(values(m->kgaincf[0], m->kgainmf[0], m->kslc[0]), "1 0 0.875");
+
+  // Only cross-bred heifers fattened: the pure-bred heifer ratio is formed
+  // all the same; the reference gain (without bulls and castrates) and the
+  // heifers' first conception rate (without inseminations) are no divisors.
+  m = all_groups_fattened();
+  for (int j = 0; j < 2; ++j) m->pbf[j] = m->cast[j] = 0;
   m->pff[0] = 0;
-  m->pff[1] = 0;
-  m->pbf[1] = 0;
-  m->cast[1] = 0;
-  m->adgwsf[0] = m->adgwsc[0];  // the reference gain after the substitution of INPUT15.TXT
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  ::testing::internal::GetCapturedStdout();
-  EXPECT_EQ(m->kgaincf[0], 1.0f);
-  EXPECT_EQ(m->kgainmf[0], 0.0f);
-  EXPECT_EQ(m->kslh[0], 0.0f);
-  EXPECT_FLOAT_EQ(m->kslc[0], 0.875f);
+  m->adgwsf[0] = m->adgwsf[1] = 0.0f;
+  m->wcfatb = m->wbfatb = 0.0f;
+  m->inmaxh = 0;
+  m->crinh[0] = 0.0f;
+  compute(*m);
+  EXPECT_EQ(values(m->kslh[0], m->kslh[1], m->kconh[0]), "0.75 0.625 0");
 }
 
 // Each divisor, where it is used, stops with the file that holds it.
 TEST(FixedCoefficientsDeathTest, ZeroDivisorsStopNamingTheirFile) {
-  struct Case {
+  const struct {
     void (*zero)(Model& m);
     const char* message;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {[](Model& m) { m.ecrinc[0] = 0.0f; }, "INPUT07.TXT, the value of ecrinc \\(conception rate of cows"},
       {[](Model& m) { m.crinh[0] = 0.0f; }, "INPUT07.TXT, the value of crinh \\(conception rate of heifers"},
       {[](Model& m) { m.bwf[1] = 0.0f; }, "INPUT15.TXT, the value of bwf \\(birth weight of cross-bred female"},
@@ -160,46 +124,24 @@ TEST(FixedCoefficientsDeathTest, ZeroDivisorsStopNamingTheirFile) {
       {[](Model& m) { m.mcwd = 0.0f; }, "INPUT11.TXT, the value of mcwd \\(mature weight of dairy cows"},
       {[](Model& m) { m.adgwsf[1] = 0.0f; }, "INPUT15.TXT, the value of adgwsf \\(reference daily gain of cross-bred"},
       {[](Model& m) { m.mcwb = 0.0f; }, "INPUT11.TXT, the value of mcwb \\(mature weight of cows of the beef breed"},
+      // Fattened cross-bred heifers alone need the beef cows' weight, too.
+      {[](Model& m) { m.mcwb = m.pbf[1] = m.cast[1] = 0; }, "the value of mcwb"},
       // Two zero divisors: the first quotient of the order stops.
-      {[](Model& m) {
-         m.mcwd = 0.0f;
-         m.bwf[0] = 0.0f;
-       },
-       "the value of bwf \\(birth weight of pure-bred"},
+      {[](Model& m) { m.mcwd = m.bwf[0] = 0.0f; }, "the value of bwf \\(birth weight of pure-bred"},
+      // Divisors of the herd phases: weaning age, gains to first mating and
+      // in fattening; and a system with beef bulls needs beef matings.
+      {[](Model& m) { m.agew[1] = 0.0f; }, "INPUT15.TXT, the value of agew \\(age at weaning of cross-bred calves"},
+      {[](Model& m) { m.adghm[0] = 0.0f; }, "the value of adghm \\(daily gain of pure-bred heifers"},
+      {[](Model& m) { m.adgwsc[1] = 0.0f; }, "the value of adgwsc \\(daily gain of cross-bred castrates"},
+      {[](Model& m) { m.pcrossh = 0.0f; }, "mated with beef bulls, but the\nproportions of cows"},
+      // A cell-count limit must be a count for its score.
+      {[](Model& m) { m.tSCC[1] = 0.0f; }, "INPUT28.TXT, the value 0 of a class limit of the somatic cell count"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     auto m = all_groups_fattened();
     c.zero(*m);
-    EXPECT_EXIT(
-        {
-          dup2(2, 1);
-          fixed_coefficients(*m);
-        },
-        ::testing::ExitedWithCode(0), c.message);
+    expect_stop([&] { fixed_coefficients(*m); }, c.message);
   }
-}
-
-TEST(FixedCoefficients, ZeroValuesThatAreNotDivisorsHereDoNotStop) {
-  auto m = all_groups_fattened();
-  // mcwb is used only for fattened cross-bred groups, the reference gain
-  // only for fattened bulls or castrates, the first conception rate only
-  // when there are inseminations.
-  for (int j = 0; j < 2; ++j) {
-    m->pbf[j] = 0;
-    m->cast[j] = 0;
-  }
-  m->pff[1] = 0;
-  m->mcwb = 0.0f;
-  m->adgwsf[0] = 0.0f;
-  m->adgwsf[1] = 0.0f;
-  m->inmaxh = 0;
-  m->crinh[0] = 0.0f;
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  ::testing::internal::GetCapturedStdout();
-  EXPECT_FLOAT_EQ(m->kslh[0], 0.75f);
-  EXPECT_EQ(m->kslh[1], 0.0f);
-  EXPECT_EQ(m->kconh[0], 0.0f);
 }
 
 }  // namespace

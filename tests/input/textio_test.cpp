@@ -2,287 +2,130 @@
 #include "input/textio.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <string>
 
+#include "test_support.h"
+
 namespace zelvan {
 namespace {
 
-// Writes content into a file of the test's temporary directory; returns its path.
-std::string write_file(const std::string& name, const std::string& content) {
-  std::string path = ::testing::TempDir() + name;
-  std::FILE* f = std::fopen(path.c_str(), "w");
-  EXPECT_NE(f, nullptr) << path;
-  if (f != nullptr) {
-    std::fputs(content.c_str(), f);
-    std::fclose(f);
-  }
-  return path;
-}
+using namespace testing_support;
 
-// Everything written to a scratch results stream so far.
-std::string contents(std::FILE* out) {
-  std::fflush(out);
-  std::rewind(out);
-  std::string s;
-  for (int c = std::fgetc(out); c != EOF; c = std::fgetc(out)) s.push_back(static_cast<char>(c));
-  return s;
-}
-
-// An input file and a results stream that the tests echo into.
+// An input file of a scratch directory and a results stream to echo into.
 class TextIo : public ::testing::Test {
  protected:
-  void open(const std::string& name, const std::string& content) {
-    path_ = write_file(name, content);
-    in_ = open_text(path_.c_str());
-  }
-  void TearDown() override {
+  void open(const std::string& content) {
     close_text(in_);
-    std::fclose(out_);
-    if (!path_.empty()) std::remove(path_.c_str());
+    write_file("in.txt", content);
+    in_ = open_text("in.txt");
   }
-  // The character right behind the reading position, to check where a
-  // primitive left the stream.
+  // What the calls since the last look wrote to the results stream.
+  std::string echo() {
+    const std::string all = t_.results();
+    const std::string fresh = all.substr(seen_);
+    seen_ = all.size();
+    return fresh;
+  }
+  // The character behind the reading position, to see where a primitive stopped.
   int next() { return std::fgetc(in_.fp); }
+  void TearDown() override { close_text(in_); }
 
-  std::string path_;
+  ScratchDir dir_;
+  TestIo t_;
+  std::FILE* out_ = t_.io.out;
   TextIn in_;
-  std::FILE* out_ = std::tmpfile();
+  size_t seen_ = 0;
 };
 
-TEST_F(TextIo, ReadfloatEchoesFromRightAfterTheNumber) {
-  open("textio_readfloat.txt", "12.5 \"Weight\" \"kg\"\n3.25\n\"first\nline\"  \"unit\"X");
+TEST_F(TextIo, ScalarsEchoFromRightAfterTheirNumber) {
+  // The line end in front of the first text and the blanks between the texts
+  // belong to the echo; a line end inside a text is copied as it stands; the
+  // tab before -7 is skipped by the number conversion.
+  open("12.5 \"Weight\" \"kg\"\n3.25\n\"first\nline\"  \"unit\"\t-7 \"Days\" \"d\"X");
   EXPECT_EQ(readfloat(out_, in_), 12.5f);
-  EXPECT_EQ(contents(out_), " Weight    (kg):     12.5000 ");
   EXPECT_EQ(readfloat(out_, in_), 3.25f);
-  // The line end before the first text and the two blanks between the texts
-  // belong to the echo; a line end inside a text is copied as it stands.
-  EXPECT_EQ(contents(out_), " Weight    (kg):     12.5000 \nfirst\nline     (unit):      3.2500 ");
+  EXPECT_EQ(readint(out_, in_), -7.0f);
+  EXPECT_EQ(echo(), " Weight    (kg):     12.5000 \nfirst\nline     (unit):      3.2500  Days    (d):  -7 ");
   EXPECT_EQ(next(), 'X');
 }
 
-TEST_F(TextIo, ReadintEchoesTheIntegerAndReturnsItAsFloat) {
-  // The tab before 42 is white space skipped by the number conversion.
-  open("textio_readint.txt", "-7 \"Days\" \"d\"\t42\"a\"\"b\"");
-  EXPECT_EQ(readint(out_, in_), -7.0f);
-  EXPECT_EQ(readint(out_, in_), 42.0f);
-  EXPECT_EQ(contents(out_), " Days    (d):  -7 a   (b):  42 ");
-  EXPECT_EQ(next(), EOF);
+TEST_F(TextIo, PairsShowOneColumnPerBreedAndADashForAMissingOne) {
+  struct Case {
+    bool flagged;  // inp15b with the category flags f0, f1; otherwise inp15a with flag cb
+    int cb, f0, f1;
+    const char* echo;
+  };
+  const Case cases[] = {
+      {false, 0, 0, 0, "\nA\n   (B):     12.5000"},
+      {false, 1, 0, 0, "\nA\n   (B):     12.5000       3.0000"},
+      {false, 2, 0, 0, "\nA\n   (B):"},
+      {true, 1, 0, 0, ""},  // a category of neither breed index: passed over unseen
+      {true, 0, 1, 0, "\nA\n   (B):     12.5000         -"},
+      {true, 1, 0, 1, "\nA\n   (B):        -          3.0000"},
+      {true, 1, 2, 1, "\nA\n   (B):     12.5000       3.0000"},
+      {true, 0, 1, 1, "\nA\n   (B):"},  // no cross-breeding: no value fits
+      {true, 0, 0, 1, "\nA\n   (B):"},
+  };
+  for (const Case& c : cases) {
+    // The blank in front of the first text is not echoed, the line end between the texts is.
+    open(" \"A\"\n\"B\"Z");
+    if (c.flagged) {
+      inp15b(in_, out_, c.cb, c.f0, c.f1, 12.5f, 3.0f);
+    } else {
+      inp15a(in_, out_, c.cb, 12.5f, 3.0f);
+    }
+    EXPECT_EQ(echo(), c.echo) << c.flagged << c.cb << c.f0 << c.f1;
+    EXPECT_EQ(next(), 'Z');
+  }
 }
 
-TEST_F(TextIo, WridesAndInp15aEchoTheTextsThenTheValues) {
-  open("textio_inp15a.txt",
-       "12.5 \"Weight\" \"kg\"\n"
-       "1.5 2.25 \"Two\"\n\"breeds\"\n"
-       "4 \"None\" \"x\"Z");
-  float x = scan_float(in_);
-  inp15a(in_, out_, 0, x, 0.0f);
-  // Pure-bred item: the blank before the first text is not copied.
-  EXPECT_EQ(contents(out_), "\nWeight    (kg):     12.5000");
-
-  float x0 = scan_float(in_);
-  float x1 = scan_float(in_);
-  inp15a(in_, out_, 1, x0, x1);
-  EXPECT_EQ(contents(out_), "\nWeight    (kg):     12.5000\nTwo\n   (breeds):      1.5000       2.2500");
-
-  // A flag other than 0 or 1 echoes the texts without a number.
-  x = scan_float(in_);
-  inp15a(in_, out_, 2, x, x);
-  EXPECT_EQ(contents(out_),
-            "\nWeight    (kg):     12.5000\nTwo\n   (breeds):      1.5000       2.2500\nNone    (x):");
-  EXPECT_EQ(next(), 'Z');
-}
-
-TEST_F(TextIo, Inp15bShowsOnlyTheCategoriesThatExist) {
-  const std::string item = "\"A\" \"B\"";
-  open("textio_inp15b.txt", item + item + item + item + item + item + "Z");
-
-  // A category of neither breed: its texts are passed over, nothing is written.
-  inp15b(in_, out_, 1, 0, 0, 12.5f, 3.0f);
-  EXPECT_EQ(contents(out_), "");
-
-  // Pure-bred only: the cross-bred column is a dash even without cross-breeding.
-  inp15b(in_, out_, 0, 1, 0, 12.5f, 3.0f);
-  std::string expected = "\nA    (B):     12.5000         -";
-  EXPECT_EQ(contents(out_), expected);
-
-  inp15b(in_, out_, 1, 0, 1, 12.5f, 3.0f);
-  expected += "\nA    (B):        -          3.0000";
-  EXPECT_EQ(contents(out_), expected);
-
-  inp15b(in_, out_, 1, 2, 1, 12.5f, 3.0f);
-  expected += "\nA    (B):     12.5000       3.0000";
-  EXPECT_EQ(contents(out_), expected);
-
-  // Both flags set or only the cross-bred one, but no cross-breeding: the
-  // texts are echoed, no value fits.
-  inp15b(in_, out_, 0, 1, 1, 12.5f, 3.0f);
-  inp15b(in_, out_, 0, 0, 1, 12.5f, 3.0f);
-  expected += "\nA    (B):\nA    (B):";
-  EXPECT_EQ(contents(out_), expected);
-  EXPECT_EQ(next(), 'Z');
-}
-
-TEST_F(TextIo, Inp07UnderlinesTheHeadingToItsLength) {
+TEST_F(TextIo, HeadingsAndBreedColumns) {
+  // The underline is as long as the heading: one dash more from section 10 on.
   inp07(out_, 7, 9);
   inp07(out_, 28, 10);
-  const std::string heading9 = "2.9 Data from file INPUT07.TXT";
-  const std::string heading10 = "2.10 Data from file INPUT28.TXT";
-  EXPECT_EQ(contents(out_), heading9 + "\n" + std::string(30, '-') + "\n" + heading10 + "\n" +
-                                std::string(31, '-') + "\n");
-  EXPECT_EQ(heading9.size(), 30u);
-  EXPECT_EQ(heading10.size(), 31u);
-}
-
-TEST_F(TextIo, PrintcbWritesOneColumnPerBreed) {
+  EXPECT_EQ(echo(), "2.9 Data from file INPUT07.TXT\n" + std::string(30, '-') + "\n2.10 Data from file INPUT28.TXT\n" +
+                        std::string(31, '-') + "\n");
   printcb(0, out_, 1.25f, 2.5f);
   std::fputc('|', out_);
   printcb(1, out_, 1.25f, -2.5f);
-  EXPECT_EQ(contents(out_), "     1.250|     1.250     -2.500");
+  EXPECT_EQ(echo(), "     1.250|     1.250     -2.500");
 }
 
-TEST_F(TextIo, TemplateBlocksAreCopiedOrSkipped) {
-  open("textio_template.txt", "\"Title\nof the run\"\n\n\"Skipped block\"  \"Next\"Z");
-  outputrw(in_, out_);
-  outputr(in_);
-  // Everything before the opening quote belongs to the block, too.
-  outputrw(in_, out_);
-  EXPECT_EQ(contents(out_), "Title\nof the run  Next");
-  EXPECT_EQ(next(), 'Z');
-}
-
-TEST_F(TextIo, CommentsAndSkippedItemsArePassedOver) {
-  open("textio_skip.txt",
-       "/ Title of the file \n second line /\n"
-       "1.5 2.5 \"skipped\" \"item\"\n"
-       "9 \"c\" \"d\"Z");
-  readcom(in_);
-  // readdes passes over the numbers of the item together with its texts.
-  readdes(in_);
-  EXPECT_EQ(readint(out_, in_), 9.0f);
-  EXPECT_EQ(contents(out_), " c    (d):  9 ");
-  EXPECT_EQ(next(), 'Z');
-}
-
-TEST_F(TextIo, SysvarEchoesTheOptionsBackToBack) {
-  std::string file = "\"PARAD title\"\n";
-  std::string echo = "PARAD title";
-  for (int i = 1; i <= 24; ++i) {
-    std::string name = "option " + std::to_string(i);
-    // Every third text starts with a line end, which gives the echo its lines.
-    std::string text = (i % 3 == 0 ? "\n" : "") + name;
-    file += std::to_string(100 - i) + " \"" + text + "\"\n";
-    echo += " " + text + ":  " + std::to_string(100 - i);
-  }
-  echo += "\n";
-  open("textio_parad.txt", file + "Z");
-  outputrw(in_, out_);
-  sysvar(in_, out_);
-  EXPECT_EQ(contents(out_), echo);
-  EXPECT_EQ(next(), '\n');
-  EXPECT_EQ(next(), 'Z');
-
-  // The second pass reads the same values without writing anything.
-  close_text(in_);
-  in_ = open_text(path_.c_str());
-  outputr(in_);
-  for (int i = 1; i <= 24; ++i) EXPECT_EQ(readsyva(in_), 100 - i);
-  EXPECT_EQ(contents(out_), echo);
-}
-
-TEST_F(TextIo, NumbersAreReadInTheirOwnPrecision) {
-  open("textio_numbers.txt", "0.1234567890123\n0.1234567890123\n  -17\n1e-3");
-  EXPECT_EQ(scan_double(in_), 0.1234567890123);
-  EXPECT_EQ(scan_float(in_), 0.1234567890123f);
-  EXPECT_EQ(scan_int(in_), -17);
-  EXPECT_EQ(scan_float(in_), 1e-3f);
-}
-
-TEST_F(TextIo, CurrentLineKeepsTheReadingPosition) {
-  open("textio_lines.txt", "a\nb\n\ncd\n");
-  EXPECT_EQ(current_line(in_), 1);
-  EXPECT_EQ(next(), 'a');
-  EXPECT_EQ(next(), '\n');
-  EXPECT_EQ(current_line(in_), 2);
-  EXPECT_EQ(next(), 'b');
-  EXPECT_EQ(next(), '\n');
-  EXPECT_EQ(next(), '\n');
-  EXPECT_EQ(current_line(in_), 4);
-  EXPECT_EQ(next(), 'c');
-  EXPECT_EQ(current_line(in_), 4);
-  EXPECT_EQ(next(), 'd');
-}
-
-// Broken input stops the program with exit status 0 and a message on
-// standard output (sent to standard error here, where the test sees it)
-// that names the file.
+// Broken input stops with a message naming the file and the line.
 using TextIoDeathTest = TextIo;
 
-TEST_F(TextIoDeathTest, MissingFileStops) {
-  const std::string path = ::testing::TempDir() + "textio_absent.txt";
-  std::remove(path.c_str());
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        open_text(path.c_str());
-      },
-      ::testing::ExitedWithCode(0), "textio_absent\\.txt");
-}
-
-TEST_F(TextIoDeathTest, FileEndingInsideATextStops) {
-  open("textio_eof_text.txt", "1.5 \"complete\" \"open\n text");
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        readfloat(out_, in_);
-      },
-      ::testing::ExitedWithCode(0), "textio_eof_text\\.txt");
-}
-
-TEST_F(TextIoDeathTest, FileEndingInsideACommentStops) {
-  open("textio_eof_comment.txt", "/ title without its end\n");
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        readcom(in_);
-      },
-      ::testing::ExitedWithCode(0), "textio_eof_comment\\.txt");
-}
-
-TEST_F(TextIoDeathTest, FileEndingBeforeANumberStops) {
-  // Only two of the 24 options are present.
-  open("textio_eof_parad.txt", "1 \"cb\"\n2 \"tech1\"\n");
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        sysvar(in_, out_);
-      },
-      ::testing::ExitedWithCode(0), "textio_eof_parad\\.txt");
-}
-
-TEST_F(TextIoDeathTest, WordWhereANumberBelongsStops) {
-  open("textio_word.txt", "\"A\" \"B\"\n  weight \"C\" \"D\"");
-  readdes(in_);
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        readfloat(out_, in_);
-      },
-      ::testing::ExitedWithCode(0), "textio_word\\.txt.*weight");
-}
-
-TEST_F(TextIoDeathTest, SlashInsideACommentEndsIt) {
-  // The comment ends at "and/"; "or" is then read where the first number belongs.
-  open("textio_slash.txt", "/ title and/or subtitle /\n5 \"x\" \"y\"");
-  readcom(in_);
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        readint(out_, in_);
-      },
-      ::testing::ExitedWithCode(0), "textio_slash\\.txt.*\"or\"");
+TEST_F(TextIoDeathTest, BrokenFilesStop) {
+  struct Case {
+    const char* content;
+    void (*read)(TextIn& in, std::FILE* out);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"1.5 \"complete\" \"open\n text", [](TextIn& in, std::FILE* out) { readfloat(out, in); },
+       "The file in\\.txt ends too early \\(line 2\\)"},
+      {"\n/ title without its end\n", [](TextIn& in, std::FILE*) { readcom(in); }, "in\\.txt ends too early \\(line 3\\)"},
+      {"1 \"cb\"\n2 \"tech1\"\n", [](TextIn& in, std::FILE* out) { sysvar(in, out); }, "in\\.txt ends too early"},
+      {"\"A\" \"B\"\n  weight \"C\" \"D\"",
+       [](TextIn& in, std::FILE* out) {
+         readdes(in);
+         readfloat(out, in);
+       },
+       "In the file in\\.txt, line 2, a number is expected but \"weight\" was found"},
+      // A slash ends a comment: "or" stands where the number belongs.
+      {"/ title and/or subtitle /\n5 \"x\" \"y\"",
+       [](TextIn& in, std::FILE* out) {
+         readcom(in);
+         readint(out, in);
+       },
+       "in\\.txt, line 1, a number is expected but \"or\""},
+  };
+  for (const Case& c : cases) {
+    open(c.content);
+    expect_stop([&] { c.read(in_, out_); }, c.message);
+  }
+  expect_stop([] { open_text("absent.txt"); }, "The file absent\\.txt cannot be opened");
 }
 
 }  // namespace
