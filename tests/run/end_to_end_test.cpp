@@ -41,6 +41,30 @@ TEST(EndToEnd, DefaultExampleRunsTheWholeSchedule) {
   EXPECT_NE(read_file("RESULTS.TXT").find("2.1 Data from file INPUT15.TXT\n"), std::string::npos);
 }
 
+// Every bundled system runs all its groups of runs to the final slot. The
+// group counts follow from each example's options and the schedule table:
+// pure-bred with mastitis, claw disorders and cow feed intake (25); both
+// breed indices with every feed-intake trait and both coagulation traits
+// (46); cross-bred progeny of beef sires only (13).
+TEST(EndToEnd, EveryExampleRunsItsWholeSchedule) {
+  const struct {
+    const char* name;
+    int groups;
+  } examples[] = {{"holstein", 25}, {"holstein-beef-cross", 46}, {"beef-sire", 13}};
+  const std::string templ = read_file(std::string(ZELVAN_EXAMPLES) + "/holstein/TEXTD_OUT.TXT");
+  for (const auto& e : examples) {
+    ScratchDir dir;
+    copy_example(e.name);
+    EXPECT_EQ(read_file("TEXTD_OUT.TXT"), templ) << e.name << " has a template of its own";
+    const ProgramRun run = run_program_here();
+    EXPECT_EQ(run.status, 0) << e.name;
+    int runs = 0;
+    for (size_t p = run.out.find("  Run #"); p != std::string::npos; p = run.out.find("  Run #", p + 1)) ++runs;
+    EXPECT_EQ(runs, e.groups) << e.name;
+    EXPECT_NE(run.out.find("Thank you for using program ZELVAN."), std::string::npos) << e.name << run.out;
+  }
+}
+
 TEST(EndToEnd, StopsKeepTheResultsWrittenSoFar) {
   ScratchDir dir;
   copy_example("holstein");
