@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "input/items.h"
 #include "input/messages.h"
 #include "input/readers.h"
 
@@ -10,18 +11,9 @@ namespace zelvan {
 
 namespace {
 
-// A group of numbers followed by its two texts: the numbers are read first,
-// the texts echoed, then the numbers printed with the given format.
-void read_vector(Model& m, Io& io, TextIn& in, float* values, int count, const char* format) {
-  (void)m;
-  for (int i = 0; i < count; ++i) values[i] = scan_float(in);
-  wrides(in, io.out);
-  for (int i = 0; i < count; ++i) std::fprintf(io.out, format, static_cast<double>(values[i]));
-}
-
 // One value per reproduction cycle, 1..LL.
 void read_per_cycle(Model& m, Io& io, TextIn& in, float (&values)[L], const char* format = "%8.4f") {
-  read_vector(m, io, in, values, m.LL, format);
+  read_vector(io, in, values, m.LL, format);
 }
 
 // Shares of calvings in difficulty classes 1..5 for breed index j: ten items,
@@ -30,18 +22,13 @@ void read_per_cycle(Model& m, Io& io, TextIn& in, float (&values)[L], const char
 void read_difficulty_block(Model& m, Io& io, TextIn& in, int j) {
   for (int d = 1; d <= 5; ++d) {
     if (m.DD > d) {
-      read_vector(m, io, in, m.dysff[d][j], m.LL, "%8.4f");
-      read_vector(m, io, in, m.dysmm[d][j], m.LL, "%8.4f");
+      read_vector(io, in, m.dysff[d][j], m.LL, "%8.4f");
+      read_vector(io, in, m.dysmm[d][j], m.LL, "%8.4f");
     } else {
       readdes(in);
       readdes(in);
     }
   }
-}
-
-// Items that are passed over whole.
-void skip_items(TextIn& in, int count) {
-  for (int i = 0; i < count; ++i) readdes(in);
 }
 
 // A daily table: exactly 400 lines "day value value value" without texts;
@@ -64,7 +51,7 @@ void read_daily_table(Io& io, TextIn& in, float (&table)[3][DL], int file_number
 void read_input07(Model& m, Io& io, TextIn& in) {
   readcom(in);
   float losses[L];
-  read_vector(m, io, in, losses, m.LL, "%8.4f");
+  read_vector(io, in, losses, m.LL, "%8.4f");
   for (int c = 1; c <= m.LL; ++c) m.pp[6 * c + 19] = losses[c - 1];
   read_per_cycle(m, io, in, m.culh);
   read_per_cycle(m, io, in, m.culvol);
@@ -74,12 +61,12 @@ void read_input07(Model& m, Io& io, TextIn& in) {
   read_per_cycle(m, io, in, m.dcd);
   read_per_cycle(m, io, in, m.dce);
   if (m.cb == 1) {
-    read_vector(m, io, in, m.pcross, m.LL - 1, "%8.4f");  // matings of the last cycle bear no calf
+    read_vector(io, in, m.pcross, m.LL - 1, "%8.4f");  // matings of the last cycle bear no calf
   } else {
     readdes(in);
   }
-  read_vector(m, io, in, m.ecrinc, m.inmax, "%8.4f");
-  read_vector(m, io, in, m.crinh, m.inmaxh, "%8.4f");
+  read_vector(io, in, m.ecrinc, m.inmax, "%8.4f");
+  read_vector(io, in, m.crinh, m.inmaxh, "%8.4f");
   read_difficulty_block(m, io, in, 0);
   if (m.cb == 1) {
     read_difficulty_block(m, io, in, 1);

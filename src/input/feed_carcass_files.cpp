@@ -8,22 +8,15 @@
 // and cast and on the options; an item that does not apply is still present in
 // the file and is passed over whole, numbers included.
 #include <cstdio>
+#include <initializer_list>
 
+#include "input/items.h"
 #include "input/messages.h"
 #include "input/readers.h"
 
 namespace zelvan {
 
 namespace {
-
-// A scalar item: read and echoed when it applies, otherwise passed over.
-void scalar(float& x, bool when, Io& io, TextIn& in) {
-  if (when) {
-    x = readfloat(io.out, in);
-  } else {
-    readdes(in);
-  }
-}
 
 // The carcass grids have p1 rows and p2 columns; both must fit the matrices
 // before they are used as loop bounds.
@@ -42,13 +35,6 @@ void check_classes(const Model& m) {
   check_columns(m);
 }
 
-// One value per breed index (x0 pure-bred, x1 cross-bred when cb is 1).
-void pair(const Model& m, Io& io, TextIn& in, float& x0, float& x1) {
-  x0 = scan_float(in);
-  if (m.cb == 1) x1 = scan_float(in);
-  inp15a(in, io.out, m.cb, x0, x1);
-}
-
 // Heifers entering the herd (category 22): cross-bred ones only exist when
 // cross-bred female calves are reared for breeding, otherwise the cross-bred
 // value in the file is discarded.
@@ -61,15 +47,17 @@ void heifer_pair(const Model& m, Io& io, TextIn& in, float& x0, float& x1) {
   inp15a(in, io.out, m.cb, x0, x1);
 }
 
-// A value of a fattening category that may exist for either breed index
-// only: the pure-bred value is always in the file and is cleared when there
-// is no such pure-bred category; the cross-bred one is read only when the
-// cross-bred category exists.
-void flagged_pair(const Model& m, Io& io, TextIn& in, const int (&f)[J], float& x0, float& x1) {
-  x0 = scan_float(in);
-  if (f[0] == 0) x0 = 0.0f;
-  if (f[1] > 0 && m.cb == 1) x1 = scan_float(in);
-  inp15b(in, io.out, m.cb, f[0], f[1], x0, x1);
+// Ration of calves in one calf period: dry matter, energy, protein, price,
+// then the residual feed intake of female and male calves when it is modelled.
+void calf_period(Model& m, Io& io, TextIn& in, float (&dryf)[J], float (&edf)[J], float (&pdid)[J],
+                 float (&prf)[J], float (&rfif)[J], float (&rfim)[J]) {
+  for (float* x : {dryf, edf, pdid, prf}) pair(m, io, in, x[0], x[1]);
+  if (m.rfi_calf == 1) {
+    pair(m, io, in, rfif[0], rfif[1]);
+    pair(m, io, in, rfim[0], rfim[1]);
+  } else {
+    skip_items(in, 2);
+  }
 }
 
 // Ration and daily costs of category k, ten items in file order; the residual
@@ -134,25 +122,25 @@ void read_input23(Model& m, Io& io, TextIn& in) {
   const bool bulls = m.pbf[0] + m.pbf[1] > 0;
   const bool castrates = m.cast[0] + m.cast[1] > 0;
 
-  scalar(m.kpr[12], heifers, io, in);
-  scalar(m.kpr[14], bulls, io, in);
-  scalar(m.kpr[17], castrates, io, in);
-  scalar(m.kdresh, heifers, io, in);
-  scalar(m.kdresb, bulls, io, in);
-  scalar(m.kdresc, castrates, io, in);
-  scalar(m.prh, true, io, in);
-  scalar(m.prb, bulls, io, in);
-  scalar(m.prcs, castrates, io, in);
+  scalar_if(heifers, io, in, m.kpr[12]);
+  scalar_if(bulls, io, in, m.kpr[14]);
+  scalar_if(castrates, io, in, m.kpr[17]);
+  scalar_if(heifers, io, in, m.kdresh);
+  scalar_if(bulls, io, in, m.kdresb);
+  scalar_if(castrates, io, in, m.kdresc);
+  scalar_if(true, io, in, m.prh);
+  scalar_if(bulls, io, in, m.prb);
+  scalar_if(castrates, io, in, m.prcs);
   m.p1 = static_cast<int>(readint(io.out, in));
   check_rows(m);
   m.p2 = static_cast<int>(readint(io.out, in));
   check_columns(m);
-  scalar(m.wbfatb, m.pbf[1] == 1, io, in);
-  scalar(m.whfatb, m.pff[1] == 1, io, in);
-  scalar(m.wcfatb, m.cast[1] == 1, io, in);
-  scalar(m.whfat[0], heifers, io, in);
-  scalar(m.wbfat[0], bulls, io, in);
-  scalar(m.wcfat[0], castrates, io, in);
+  scalar_if(m.pbf[1] == 1, io, in, m.wbfatb);
+  scalar_if(m.pff[1] == 1, io, in, m.whfatb);
+  scalar_if(m.cast[1] == 1, io, in, m.wcfatb);
+  scalar_if(heifers, io, in, m.whfat[0]);
+  scalar_if(bulls, io, in, m.wbfat[0]);
+  scalar_if(castrates, io, in, m.wcfat[0]);
   std::fputs("\n\n", io.out);
 }
 
@@ -160,28 +148,8 @@ void read_input21(Model& m, Io& io, TextIn& in) {
   readcom(in);
 
   // Calves in the first and in the second calf period.
-  pair(m, io, in, m.dryfwf[0], m.dryfwf[1]);
-  pair(m, io, in, m.edfwf[0], m.edfwf[1]);
-  pair(m, io, in, m.pdidwf[0], m.pdidwf[1]);
-  pair(m, io, in, m.prfwf[0], m.prfwf[1]);
-  if (m.rfi_calf == 1) {
-    pair(m, io, in, m.rfifc1[0], m.rfifc1[1]);
-    pair(m, io, in, m.rfimc1[0], m.rfimc1[1]);
-  } else {
-    readdes(in);
-    readdes(in);
-  }
-  pair(m, io, in, m.dryfwf2[0], m.dryfwf2[1]);
-  pair(m, io, in, m.edfwf2[0], m.edfwf2[1]);
-  pair(m, io, in, m.pdidwf2[0], m.pdidwf2[1]);
-  pair(m, io, in, m.prfwf2[0], m.prfwf2[1]);
-  if (m.rfi_calf == 1) {
-    pair(m, io, in, m.rfifc2[0], m.rfifc2[1]);
-    pair(m, io, in, m.rfimc2[0], m.rfimc2[1]);
-  } else {
-    readdes(in);
-    readdes(in);
-  }
+  calf_period(m, io, in, m.dryfwf, m.edfwf, m.pdidwf, m.prfwf, m.rfifc1, m.rfimc1);
+  calf_period(m, io, in, m.dryfwf2, m.edfwf2, m.pdidwf2, m.prfwf2, m.rfifc2, m.rfimc2);
 
   // Daily costs of calves up to weaning.
   pair(m, io, in, m.watwf[0], m.watwf[1]);
@@ -211,18 +179,18 @@ void read_input21(Model& m, Io& io, TextIn& in) {
 
 void read_input12(Model& m, Io& io, TextIn& in) {
   readcom(in);
-  scalar(m.adg10, true, io, in);
-  scalar(m.prf10, true, io, in);
-  scalar(m.pdid10, true, io, in);
-  scalar(m.edf10, true, io, in);
-  scalar(m.dryf10, true, io, in);
-  scalar(m.rfi10, m.rfi_fa == 1, io, in);
-  scalar(m.dung10, true, io, in);
-  scalar(m.straw10, true, io, in);
-  scalar(m.wat10, true, io, in);
-  scalar(m.costvet10, true, io, in);
-  scalar(m.fix10, true, io, in);
-  scalar(m.dottest, true, io, in);
+  scalar_if(true, io, in, m.adg10);
+  scalar_if(true, io, in, m.prf10);
+  scalar_if(true, io, in, m.pdid10);
+  scalar_if(true, io, in, m.edf10);
+  scalar_if(true, io, in, m.dryf10);
+  scalar_if(m.rfi_fa == 1, io, in, m.rfi10);
+  scalar_if(true, io, in, m.dung10);
+  scalar_if(true, io, in, m.straw10);
+  scalar_if(true, io, in, m.wat10);
+  scalar_if(true, io, in, m.costvet10);
+  scalar_if(true, io, in, m.fix10);
+  scalar_if(true, io, in, m.dottest);
   std::fputs("\n\n", io.out);
 }
 

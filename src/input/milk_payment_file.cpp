@@ -10,6 +10,7 @@
 //       5         yes            yes                 limits, factors, prices
 #include <cstdio>
 
+#include "input/items.h"
 #include "input/messages.h"
 #include "input/readers.h"
 
@@ -17,22 +18,12 @@ namespace zelvan {
 
 namespace {
 
-constexpr const char* kFile = "INPUT28.TXT";
-
 // Blanks that indent the rows of a class table under the item's texts.
 constexpr const char* kTableIndent = "\n         ";
 
-void skip_items(TextIn& in, int n) {
-  for (int i = 0; i < n; ++i) readdes(in);
-}
-
 // Number of class limits of a paid trait: -1 means the trait is not paid
 // for; a table has one class more than limits, and at most NTHR classes.
-int read_class_count(Io& io, TextIn& in, const char* item) {
-  int n = static_cast<int>(readint(io.out, in));
-  if (n < -1 || n > NTHR - 1) stop_out_of_range(kFile, item, n, -1, NTHR - 1);
-  return n;
-}
+int read_class_count(Io& io, TextIn& in, const char* item) { return read_count(io, in, item, -1, NTHR - 1); }
 
 // Ascending class limits of a trait, echoed after the texts; with no
 // limits (n < 1) the item is passed over.
@@ -63,13 +54,6 @@ void read_class_table(Io& io, TextIn& in, int n, float (&table)[3][NTHR], const 
     if (k > 0) std::fputs(kTableIndent, io.out);
     for (int r = 0; r < 3; ++r) std::fprintf(io.out, format, table[r][k]);
   }
-}
-
-// Values per cell-count class, echoed after the texts.
-void read_per_class(Io& io, TextIn& in, int n, float* values, const char* format) {
-  for (int i = 0; i < n; ++i) values[i] = scan_float(in);
-  wrides(in, io.out);
-  for (int i = 0; i < n; ++i) std::fprintf(io.out, format, values[i]);
 }
 
 // Classes of a coagulation trait (sections 8 and 9): count, limits, table.
@@ -125,11 +109,8 @@ void read_input28(Model& m, Io& io, TextIn& in) {
   if (m.milkprice == 2 || m.milkprice >= 4) {
     m.mSCS = readfloat(io.out, in);
     m.sigmaSCS = readfloat(io.out, in);
-    m.nSCC = static_cast<int>(readint(io.out, in));
-    if (m.nSCC < 1 || m.nSCC > NSCC) {
-      stop_out_of_range(kFile, "nSCC (number of somatic cell count classes)", m.nSCC, 1, NSCC);
-    }
-    read_per_class(io, in, m.nSCC - 1, m.tSCC, "%8.0f");
+    m.nSCC = read_count(io, in, "nSCC (number of somatic cell count classes)", 1, NSCC);
+    read_vector(io, in, m.tSCC, m.nSCC - 1, "%8.0f");
   } else {
     skip_items(in, 4);
   }
@@ -137,7 +118,7 @@ void read_input28(Model& m, Io& io, TextIn& in) {
   // 4. Payment per cell-count class.
   readcom(in);
   if (m.milkprice == 2 || m.milkprice == 4) {
-    read_per_class(io, in, m.nSCC, m.prSCC, "%8.4f");
+    read_vector(io, in, m.prSCC, m.nSCC, "%8.4f");
   } else {
     readdes(in);
   }

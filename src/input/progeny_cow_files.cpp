@@ -11,15 +11,13 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "input/items.h"
 #include "input/messages.h"
 #include "input/readers.h"
 
 namespace zelvan {
 
 namespace {
-
-constexpr const char* kInput15 = "INPUT15.TXT";
-constexpr const char* kInput11 = "INPUT11.TXT";
 
 // Element of the per-category arrays that carries the cow values (herd state
 // 6: cycle 1, survives to the next calving) and the one that carries the
@@ -33,47 +31,6 @@ constexpr double kAlmostOne = 0.999999;
 constexpr double kAboveOne = 1.000001;
 constexpr double kAlmostZero = 1e-6;
 
-// A value per breed index: one number in a pure-bred system, two when there
-// are cross-bred animals. Both are read before the texts are echoed.
-void read_pair(const Model& m, TextIn& in, float& x0, float& x1) {
-  x0 = scan_float(in);
-  if (m.cb == 1) x1 = scan_float(in);
-}
-
-void pair(const Model& m, Io& io, TextIn& in, float& x0, float& x1) {
-  read_pair(m, in, x0, x1);
-  inp15a(in, io.out, m.cb, x0, x1);
-}
-
-// A value per breed index of a category that may not exist for either breed
-// index (f[j] = 0). The pure-bred number is always in the file; it is
-// discarded when there are no such pure-bred animals. The cross-bred number
-// is only read when cross-bred animals of the category exist; any number
-// left in the file is passed over with the texts.
-void flagged_pair(const Model& m, Io& io, TextIn& in, const int (&f)[J], float (&x)[J]) {
-  x[0] = scan_float(in);
-  if (f[0] == 0) x[0] = 0.0f;
-  if (f[1] > 0 && m.cb == 1) x[1] = scan_float(in);
-  inp15b(in, io.out, m.cb, f[0], f[1], x[0], x[1]);
-}
-
-// A scalar that only matters in some systems; otherwise the whole item is
-// passed over without echo and the value keeps its start value.
-void scalar_if(bool when, Io& io, TextIn& in, float& x) {
-  if (when) {
-    x = readfloat(io.out, in);
-  } else {
-    readdes(in);
-  }
-}
-
-// A count read with its echo and tested at once, before anything uses it as
-// a loop bound or an index.
-int count(Io& io, TextIn& in, const char* item, int lo, int hi) {
-  const int v = static_cast<int>(readint(io.out, in));
-  if (v < lo || v > hi) stop_out_of_range(kInput11, item, v, lo, hi);
-  return v;
-}
 
 // The options promised castrates of breed index j, but every male calf is
 // sold or goes to the performance test. This is not an error: castration is
@@ -230,14 +187,14 @@ void read_input11(Model& m, Io& io, TextIn& in) {
   const bool crossbred = m.cb == 1;
   const bool fattening = m.paf[0] + m.paf[1] > 0;
 
-  m.DD = count(io, in, "DD (number of calving-difficulty classes)", 1, D);
-  m.dyscl = count(io, in, "dyscl (first difficult calving class)", 1, m.DD);
+  m.DD = read_count(io, in, "DD (number of calving-difficulty classes)", 1, D);
+  m.dyscl = read_count(io, in, "dyscl (first difficult calving class)", 1, m.DD);
   m.lgpre = readfloat(io.out, in);
   m.intcm = readfloat(io.out, in);
   m.inint = readfloat(io.out, in);
   m.dd = readfloat(io.out, in);
-  m.inmax = count(io, in, "inmax (inseminations of a cow)", 1, INS);
-  m.inmaxh = count(io, in, "inmaxh (inseminations of a heifer)", 1, INS);
+  m.inmax = read_count(io, in, "inmax (inseminations of a cow)", 1, INS);
+  m.inmaxh = read_count(io, in, "inmaxh (inseminations of a heifer)", 1, INS);
   m.nr = readfloat(io.out, in);
   m.crdys = readfloat(io.out, in);
   m.cmd = readfloat(io.out, in);

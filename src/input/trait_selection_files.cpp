@@ -5,6 +5,7 @@
 // and the genetic standard deviations (INPUT32.TXT or INPUT33.TXT).
 #include <cstdio>
 
+#include "input/items.h"
 #include "input/messages.h"
 #include "input/readers.h"
 
@@ -19,11 +20,6 @@ namespace {
 // number inside PM.
 static_assert(ACSB + ACDD + ACSD + ACDC + 3 <= ACM - 1, "age classes of the gene-flow model exceed PM");
 
-int read_count(Io& io, TextIn& in, const char* item, int hi) {
-  int n = static_cast<int>(readint(io.out, in));
-  if (n < 0 || n > hi) stop_out_of_range(in.name, item, n, 0, hi);
-  return n;
-}
 
 // One gene-transmission row: the shares of the genes of the first class of
 // a group that come from each age class of the parent group. The parents
@@ -59,15 +55,15 @@ void set_marks(Model& m, const int* traits, int n, int mark) {
 
 void read_input27(Model& m, Io& io, TextIn& in) {
   readcom(in);
-  m.acsd = read_count(io, in, "acsd (number of age classes of dairy sires)", ACSD);
-  m.acdd = read_count(io, in, "acdd (number of age classes of dairy dams)", ACDD);
+  m.acsd = read_count(io, in, "acsd (number of age classes of dairy sires)", 0, ACSD);
+  m.acdd = read_count(io, in, "acdd (number of age classes of dairy dams)", 0, ACDD);
   if (m.cb != 1) {
     readdes(in);
     readdes(in);
   } else {
-    m.acsb = read_count(io, in, "acsb (number of age classes of beef sires)", ACSB);
+    m.acsb = read_count(io, in, "acsb (number of age classes of beef sires)", 0, ACSB);
     if (m.utifemcr == 3) {
-      m.acdc = read_count(io, in, "acdc (number of age classes of cross-bred dams)", ACDC);
+      m.acdc = read_count(io, in, "acdc (number of age classes of cross-bred dams)", 0, ACDC);
     } else {
       readdes(in);
     }
