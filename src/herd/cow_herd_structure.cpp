@@ -14,15 +14,10 @@ namespace zelvan {
 
 namespace {
 
-int cycles(const Model& m) { return std::clamp(m.LL, 0, L); }
-int inseminations(const Model& m) { return std::clamp(m.inmax, 0, INS); }
-int dystocia_classes(const Model& m) { return std::clamp(m.DD, 0, D); }
-int breed_indices(const Model& m) { return m.cb == 1 ? 2 : 1; }
-
 // A changed conception rate at the first insemination carries the later
 // rates along in proportion (the ratios were fixed from the input).
 void spread_conception_rates(Model& m) {
-  for (int s = 0; s < inseminations(m); ++s) m.ecrinc[s] = m.kconc[s] * m.ecrinc[0];
+  for (int s = 0; s < cow_inseminations(m); ++s) m.ecrinc[s] = m.kconc[s] * m.ecrinc[0];
 }
 
 // Losses and health culling happen all through the cycle; the part that
@@ -42,9 +37,9 @@ void split_losses_and_health_culling(Model& m) {
 // Class 0 holds the easy calvings, the rest of each sex's distribution;
 // the difficult calvings are the classes from dyscl on.
 void dystocia_by_sex(Model& m) {
-  const int classes = dystocia_classes(m);
+  const int classes = difficulty_classes(m);
   const int first_difficult = std::max(m.dyscl - 1, 0);
-  for (int j = 0; j < breed_indices(m); ++j) {
+  for (int j = 0; j <= last_breed(m); ++j) {
     for (int c = 0; c < cycles(m); ++c) {
       m.dysmm[0][j][c] = 1;
       m.dysff[0][j][c] = 1;
@@ -61,7 +56,7 @@ void dystocia_by_sex(Model& m) {
     }
   }
   for (int c = 0; c < cycles(m); ++c)
-    for (int j = 0; j < breed_indices(m); ++j) m.dys[j][c] = 0.5f * (m.dysf[j][c] + m.dysm[j][c]);
+    for (int j = 0; j <= last_breed(m); ++j) m.dys[j][c] = 0.5f * (m.dysf[j][c] + m.dysm[j][c]);
 }
 
 // The calving that starts cycle 1 follows the mating of the heifer; the
@@ -86,7 +81,7 @@ void difficult_calvings(Model& m, int c) {
 // catches its rate of the cows still open; cows after a difficult calving
 // conceive at a rate lowered by crdys.
 void conception_in_cycle(Model& m, int c) {
-  const int n = inseminations(m);
+  const int n = cow_inseminations(m);
   m.intconc[c] = 0;
   m.cp[c] = 0;
   m.cpinndys[c][0] = 0;

@@ -17,10 +17,6 @@ namespace zelvan {
 
 namespace {
 
-int last_breed_index(const Model& m) { return std::clamp(m.cb, 0, J - 1); }
-int cycles(const Model& m) { return std::clamp(m.LL, 1, L); }
-int heifer_inseminations(const Model& m) { return std::clamp(m.inmaxh, 0, INS); }
-
 // Element of a per-category array; kept inside the arrays whatever CC is.
 int slot(const Model& m, int j, int k) { return std::clamp(cat(m, j, k), 0, C - 1); }
 
@@ -86,7 +82,7 @@ void weights_at_leaving(const Model& m, float* w, float days0, float days1) {
 }  // namespace
 
 void calf_weights(Model& m) {
-  for (int j = 0; j <= last_breed_index(m); ++j) {
+  for (int j = 0; j <= last_breed(m); ++j) {
     m.wwf[j] = m.adgcf[j] * m.agew[j] + m.bwf[j];
     m.wwm[j] = m.adgcf[j] * (m.agew[j] * m.kgcmf[j]) + m.bwf[j] * m.kbwmf[j];
     m.ww[slot(m, j, 8)] = m.adgcf[j] * m.age[slot(m, j, 8)] + m.bwf[j];
@@ -110,7 +106,7 @@ void slaughter_weights(Model& m) {
 }
 
 void fattening_and_first_mating(Model& m) {
-  for (int j = 0; j <= last_breed_index(m); ++j) {
+  for (int j = 0; j <= last_breed(m); ++j) {
     if (m.pff[j] == 1) fattened_heifers(m, j);
     if (m.pbf[j] == 1) fattened_bulls(m, j);
     if (m.cast[j] == 1) fattened_castrates(m, j);
@@ -146,7 +142,7 @@ void pure_bred_heifers(Model& m) {
 }
 
 void heifers_sold(Model& m) {
-  for (int j = 0; j <= last_breed_index(m); ++j) {
+  for (int j = 0; j <= last_breed(m); ++j) {
     const int pregnant = slot(m, j, 24);
     m.ww[pregnant] = (m.age[pregnant] - m.agehmat1[j]) * (m.adgcf[j] * m.kghccf[j]) + m.whmat1[j];
     const int breeding = slot(m, j, 23);

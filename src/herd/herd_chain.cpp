@@ -21,7 +21,6 @@ namespace {
 constexpr double kConverged = 1e-10;
 constexpr int kMaxSteps = 2000;
 
-int cycles(const Model& m) { return std::clamp(m.LL, 1, L); }
 int herd_states(const Model& m) { return std::clamp(m.TT, 0, T - 1); }
 
 float& life(Model& m, int i, int k) { return m.life[6 * i + 18 + k]; }

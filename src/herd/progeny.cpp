@@ -21,12 +21,6 @@ namespace {
 
 float& l1(Model& m, int j, int k) { return m.l1[cat(m, j, k)]; }
 
-// Reproduction cycles in use, kept within the per-cycle arrays.
-int cycles(const Model& m) { return std::clamp(m.LL, 0, L); }
-
-// Last breed index with calves: 1 only when cows are mated with beef bulls.
-int last_breed(const Model& m) { return m.cb == 1 ? 1 : 0; }
-
 // Calves die within 48 hours of birth only when some cycle has a death rate
 // after a difficult or an easy calving.
 bool calves_die_within_48h(const Model& m) { return m.sdcd + m.sdce > 1e-6; }
@@ -170,7 +164,7 @@ void male_calves_for_fattening(Model& m) {
 // Conception of heifers over the inseminations. The rates follow a changed
 // first rate in proportion; each insemination reaches the heifers still open.
 void heifer_conception(Model& m) {
-  const int n = std::clamp(m.inmaxh, 0, INS);
+  const int n = heifer_inseminations(m);
   for (int s = 0; s < n; ++s) {
     m.crinh[s] = m.kconh[s] * m.crinh[0];
     float open = 1;

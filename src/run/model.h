@@ -2,6 +2,8 @@
 // The model state: one record holding every named quantity of the system
 // under its own name. It is created once and zeroed once; the runs of the
 // model rewrite it phase by phase and nothing is cleared between runs.
+#include <algorithm>
+
 #include "herd/herd_state.h"
 #include "input/input_state.h"
 #include "run/run_state.h"
@@ -25,6 +27,14 @@ struct Model : RunState,
 
 // Element of a per-category array for progeny category k of breed index j.
 inline int cat(const Model& m, int j, int k) { return m.CC * j + k; }
+
+// Extents in use, as the input set them, kept within the declared sizes so
+// that no loop of a model phase can run past an array.
+inline int cycles(const Model& m) { return std::clamp(m.LL, 1, L); }
+inline int last_breed(const Model& m) { return m.cb == 1 ? 1 : 0; }
+inline int cow_inseminations(const Model& m) { return std::clamp(m.inmax, 0, INS); }
+inline int heifer_inseminations(const Model& m) { return std::clamp(m.inmaxh, 0, INS); }
+inline int difficulty_classes(const Model& m) { return std::clamp(m.DD, 0, D); }
 
 // Sets the start values of the state before any input is read: everything
 // zero, then the trait marks and their default kinds of expression.
