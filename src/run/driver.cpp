@@ -10,6 +10,7 @@
 #include "input/messages.h"
 #include "input/readers.h"
 #include "report/dump.h"
+#include "report/results_file.h"
 #include "run/schedule.h"
 #include "weights/profit.h"
 
@@ -67,6 +68,7 @@ void open_results(Io& io) {
 [[noreturn]] void final_slot(Model& m, Io& io) {
   std::printf("Calculating gene flow\n");
   std::printf("Writing results to output file\n");
+  write_results(m, io);
   std::fclose(io.out);
   close_text(io.textd);
   dump(m, "CHECKD");
