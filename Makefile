@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all test run clean
+.PHONY: all test run clean goldens template
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan
@@ -24,3 +24,14 @@ run: all
 
 clean:
 	rm -rf $(BUILD)
+
+# Rewrites the reference outputs of the bundled examples (tests/golden/) from
+# the current program. Run it only when a change of the output is intended,
+# and say in the commit why the references changed.
+goldens: $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS)
+	ZELVAN_UPDATE_GOLDENS=1 $(BUILD)/zelvan_tests --gtest_filter='Golden.*'
+
+# Ships the results-file template src/report/TEXTD_OUT.TXT in every example.
+template:
+	for e in examples/*/; do cp src/report/TEXTD_OUT.TXT "$$e"; done
