@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all test run clean
+.PHONY: all test bench run clean
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan
@@ -14,6 +14,10 @@ $(BUILD)/Makefile:
 test: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Times one base run of each example (Google Benchmark).
+bench: $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS) --target bench
 
 # Runs the default example in a scratch copy, answering the prompt for the
 # results file with RESULTS.TXT.
