@@ -145,6 +145,8 @@ void second_calf_period_feed(Model& m) {
       const Ration r{m.dryf2[i], m.edf2[i], m.pdid2[i], m.rfi2[i]};
       const Feed o{m.fe2[i], m.fpdi2[i], m.tdrye2[i], m.tdrypdi2[i], m.tdry2[i], m.ddry2[i], m.f2[i]};
       dry_matter_needed(m.feedcost, m.ne2[i], m.pdi2[i], r, o);
+      // The model counts the test bull calf's second period up to weaning,
+      // even when it is sold before.
       m.dc2[i] = k == 10 ? m.agew[0] - m.dc1[10] : m.d[i] - m.dc1[i];
       feed_eaten(r, m.dc2[i], 0, o);
       m.costf[i] = m.costf[i] + m.f2[i] * m.prf2[i] * m.kfw;

@@ -22,9 +22,9 @@ struct Requirement {
   float pdi;  // protein, g PDI
 };
 
-// Energy factors of the second calf period: calves sold at the end of it
-// grow on a richer ration than the test bull calves and the calves reared
-// to weaning.
+// Energy of the second calf period per kg metabolic weight: the calves sold
+// (8, 9) have their own factors; the test bull calves and the calves reared
+// to weaning share the other set.
 struct SecondPeriodEnergy {
   double base;  // per kg metabolic weight
   double gain;  // per kg metabolic weight and kg daily gain
@@ -124,7 +124,9 @@ void test_bull_after_weaning(Model& m) {
   young_stock_housing(m);
   const float n = m.d[10] - m.agew[0];
   const float adg10 = m.adg10, bw10 = m.bw[10], weaned = m.adg[10] * m.agew[0];
-  const float s = partial_day_sum(n, [=](float t) { return std::pow(static_cast<double>(adg10 * t + bw10 + weaned), 0.75); });
+  const float s = partial_day_sum(n, [=](float t) {
+    return std::pow(static_cast<double>(adg10 * t + bw10 + weaned), 0.75);  // from the weaning weight
+  });
   m.ne10 = static_cast<float>((0.25 * m.adg10 + 0.34 * m.kt) * s);
   m.pdi10 = static_cast<float>(220 * n * m.adg10 + (0.7 * m.adg10 + 3.25) * s);
 }
