@@ -203,8 +203,8 @@ void stop_zero_divisor(const char* file, const char* item) {
 }
 
 void stop_not_positive(const char* file, const char* item, double value) {
-  std::printf("\nIn the file %s, the value %g of %s is not above zero, but the model\n", file, value, item);
-  std::puts("divides by it or takes its logarithm. It must be above zero.");
+  std::printf("\nIn the file %s, the value %g of %s is not above zero,\n", file, value, item);
+  std::puts("but the model divides by it or takes its logarithm. It must be above zero.");
   std::printf("Correct the error in %s and restart the program.\n", file);
   common_stop();
 }

@@ -130,12 +130,12 @@ TEST(FixedCoefficientsDeathTest, ZeroDivisorsStopNamingTheirFile) {
       {[](Model& m) { m.mcwd = m.bwf[0] = 0.0f; }, "the value of bwf \\(birth weight of pure-bred"},
       // Divisors of the herd phases: weaning age, gains to first mating and
       // in fattening; and a system with beef bulls needs beef matings.
-      {[](Model& m) { m.agew[1] = 0.0f; }, "INPUT15.TXT, the value of agew \\(age at weaning of cross-bred calves"},
+      {[](Model& m) { m.agew[1] = -5.0f; }, "INPUT15.TXT, the value -5 of agew \\(age at weaning of cross-bred calves\\) is not above zero"},
       {[](Model& m) { m.adghm[0] = 0.0f; }, "the value of adghm \\(daily gain of pure-bred heifers"},
       {[](Model& m) { m.adgwsc[1] = 0.0f; }, "the value of adgwsc \\(daily gain of cross-bred castrates"},
       {[](Model& m) { m.pcrossh = 0.0f; }, "mated with beef bulls, but the\nproportions of cows"},
       // A cell-count limit must be a count for its score.
-      {[](Model& m) { m.tSCC[1] = 0.0f; }, "INPUT28.TXT, the value 0 of a class limit of the somatic cell count"},
+      {[](Model& m) { m.tSCC[1] = 0.0f; }, "INPUT28.TXT, the value 0 of tSCC \\(a class limit of the somatic cell count"},
   };
   for (const auto& c : cases) {
     auto m = all_groups_fattened();
