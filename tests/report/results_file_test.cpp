@@ -106,10 +106,11 @@ TEST(ResultsTemplate, EveryExampleShipsTheTemplate) {
 }
 
 TEST(ResultsLines, HerdSections) {
-  auto m = system_model(0, 3);
+  auto m = system_model(0, 5);
   m->cp[0] = 0.45f, m->cmat[0] = 0.9f;
   m->cp[1] = 0.2f, m->cmat[1] = 0.8f;
   m->cmat[2] = 0.0f;  // the last cycle is not mated
+  m->cp[3] = 0.2f;    // a quotient that cannot be formed is a dash, never nan
   m->intconc[0] = 20.5f, m->intconc[1] = 21.25f;
   m->l2[1] = 0.125;
   m->l3[0] = 0.5, m->l3[1] = 0.3, m->l3[2] = 0.2;
@@ -119,23 +120,19 @@ TEST(ResultsLines, HerdSections) {
   const std::string r = write(*m).results;
   EXPECT_TRUE(contains(r, "\n  Category 25:   0.1250\n  Category 26:   0.0000\n"));
   EXPECT_TRUE(contains(r, "\nReproductive cycle  1:   0.5000\nReproductive cycle  2:   0.3000\n"
-                          "Reproductive cycle  3:   0.2000\nSum:   1.0000\n"));
+                          "Reproductive cycle  3:   0.2000\nReproductive cycle  4:   0.0000\n"
+                          "Reproductive cycle  5:   0.0000\nSum:   1.0000\n"));
   // The conception rate of the mated cows exists for the cycles that are mated.
-  EXPECT_TRUE(contains(r, "\n  Reproductive cycle  1:    0.500\n  Reproductive cycle  2:    0.250\n"));
+  EXPECT_TRUE(contains(r, "\n  Reproductive cycle  1:    0.500\n  Reproductive cycle  2:    0.250\n"
+                          "  Reproductive cycle  3:        -\n  Reproductive cycle  4:        -\n\n"));
+  EXPECT_FALSE(shows_non_number(r));
   EXPECT_TRUE(contains(r, "\n  Reproductive cycle  1:   20.500\n  Reproductive cycle  2:   21.250\n"
-                          "  Reproductive cycle  3:    0.000\n"));
+                          "  Reproductive cycle  3:    0.000\n  Reproductive cycle  4:    0.000\n"
+                          "  Reproductive cycle  5:    0.000\n\n"));
   EXPECT_TRUE(contains(r, "\n  Category  3:   0.2500 \n"));
   EXPECT_FALSE(contains(r, "Category  9:"));
   EXPECT_FALSE(contains(r, "Category   9 "));
   EXPECT_TRUE(contains(r, "\nCategory   3      0.0      0.0"));
-}
-
-TEST(ResultsLines, QuotientsThatCannotBeFormedAreDashes) {
-  auto m = system_model(0, 4);
-  m->cp[1] = 0.2f;  // cycle 2 has no mated cows
-  const std::string r = write(*m).results;
-  EXPECT_TRUE(contains(r, "\n  Reproductive cycle  2:        -\n"));
-  EXPECT_FALSE(shows_non_number(r));
 }
 
 TEST(ResultsLines, CarcassPricesWithDashesForGroupsNotFattened) {
