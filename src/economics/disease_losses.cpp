@@ -50,8 +50,10 @@ Curve cow_curve(const Model& m, int i) {
   return k;
 }
 
-double daily_milk(const Curve& k, double t) {
-  return k.a * std::pow(t, static_cast<double>(k.b)) * std::exp(k.c * t);
+// Milk on day t of the lactation; the exponent c t is formed in single
+// precision like the rest of the curve's arguments.
+double daily_milk(const Curve& k, float t) {
+  return k.a * std::pow(static_cast<double>(t), static_cast<double>(k.b)) * std::exp(static_cast<double>(k.c * t));
 }
 
 // The milk of the lactation up to day e, with conception at day s, each day
@@ -71,7 +73,7 @@ float weighted_lactation(const Model& m, int i, const LossTable& table) {
   const int te = static_cast<int>(e);
   const int u = static_cast<int>(1 + s);
   float sum = 0;
-  for (int t = 1; t <= ts; ++t) sum = static_cast<float>(sum + daily_milk(k, t) * at(t));
+  for (int t = 1; t <= ts; ++t) sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) * at(t));
   const double ys = daily_milk(k, s);
   sum = static_cast<float>(sum + (s - ts) * ys * at(ts + 1));
   // With a whole s the day of conception is counted in the first sum and
@@ -79,7 +81,7 @@ float weighted_lactation(const Model& m, int i, const LossTable& table) {
   const float after = static_cast<float>(u) - s;
   sum = static_cast<float>(sum + after * ys * std::exp(static_cast<double>(after * k.delta)) * at(ts + 1));
   for (int t = u; t <= te; ++t)
-    sum = static_cast<float>(sum + daily_milk(k, t) *
+    sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) *
                                        std::exp(static_cast<double>((t - s) * k.delta)) * at(t));
   const int last = te >= u ? te + 1 : u;  // the last whole day's index when the second sum is empty
   sum = static_cast<float>(sum + (e - te) * daily_milk(k, e) *
