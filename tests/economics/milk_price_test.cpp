@@ -68,7 +68,9 @@ TEST(MilkPrice, EachPaymentSystemAgainstHandDerivedValues) {
     milk_price(*m);
     EXPECT_NEAR(m->prmilk, c.prmilk, 2e-7) << c.what;
     EXPECT_NEAR(m->prscc, c.prscc, 1e-8) << c.what;
-    if (c.fat_a == 1e-6f) EXPECT_EQ(m->prmilkf[0], 0.0f) << c.what;
+    if (c.fat_a == 1e-6f) {
+      EXPECT_EQ(m->prmilkf[0], 0.0f) << c.what;
+    }
   }
 }
 
