@@ -157,8 +157,6 @@ TEST_F(MilkPaymentDeathTest, PaidTraitsWithoutSpreadStop) {
     const char* message;  // nullptr: read to the end
   } cases[] = {
       {"0.25 \"Sd fat\"", "0 \"Sd fat\"", 3, 0, "INPUT28.TXT, the standard deviation sigmafat"},
-      {"0.12 \"Sd protein\"", "0.0 \"Sd protein\"", 5, 0, "INPUT28.TXT, the standard deviation sigmaprot"},
-      {"9.0 \"Sd a30\"", "0 \"Sd a30\"", 4, 1, "INPUT28.TXT, the standard deviation sigmaa30"},
       {"3.5 \"Sd RCT\"", "0 \"Sd RCT\"", 3, 0, "INPUT28.TXT, the standard deviation sigmaRCT"},
       {"9.0 \"Sd a30\"", "0 \"Sd a30\"", 1, 1, nullptr},  // a30 read but not paid in system 1
       {"2 \"Fat limits\"", "-1 \"Fat limits\"", 3, 0, nullptr},
