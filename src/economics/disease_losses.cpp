@@ -36,15 +36,10 @@ struct Curve {
 };
 
 Curve cow_curve(const Model& m, int i) {
-  Curve k{};
-  k.lactation = (i - 19) / 6;
-  if (i <= 30) {
-    k = {m.a1, m.b1, m.c1, m.d1, 0, k.lactation};
-  } else if (i <= 36) {
-    k = {m.a2, m.b2, m.c2, m.d2, 1, k.lactation};
-  } else {
-    k = {m.a2, m.b3, m.c3, m.d3, 2, k.lactation};
-  }
+  const int lactation = (i - 19) / 6;
+  Curve k = i <= 30   ? Curve{m.a1, m.b1, m.c1, m.d1, 0, lactation}
+            : i <= 36 ? Curve{m.a2, m.b2, m.c2, m.d2, 1, lactation}
+                      : Curve{m.a2, m.b3, m.c3, m.d3, 2, lactation};
   const int fate = (i - 25) % 6 + 1;
   if (i > 78 || (i <= 76 && (fate == 4 || fate == 2))) k.delta = 0;
   return k;
@@ -83,7 +78,9 @@ float weighted_lactation(const Model& m, int i, const LossTable& table) {
   for (int t = u; t <= te; ++t)
     sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) *
                                        std::exp(static_cast<double>((t - s) * k.delta)) * at(t));
-  const int last = te >= u ? te + 1 : u;  // the last whole day's index when the second sum is empty
+  // The fraction of the last day takes the table at trunc(e) + 1, or at u
+  // when no whole day follows conception.
+  const int last = te >= u ? te + 1 : u;
   sum = static_cast<float>(sum + (e - te) * daily_milk(k, e) *
                                      std::exp(static_cast<double>((e - s) * k.delta)) *
                                      at(last));
