@@ -11,6 +11,8 @@
 #include "input/readers.h"
 #include "report/dump.h"
 #include "run/schedule.h"
+#include "weights/economic_weights.h"
+#include "weights/gene_flow.h"
 #include "weights/profit.h"
 
 namespace zelvan {
@@ -66,6 +68,10 @@ void open_results(Io& io) {
 
 [[noreturn]] void final_slot(Model& m, Io& io) {
   std::printf("Calculating gene flow\n");
+  gene_flow(m);
+  weight_differences(m);
+  standardise_weights(m);
+  print_weight_warnings(m, stderr);
   std::printf("Writing results to output file\n");
   std::fclose(io.out);
   close_text(io.textd);
