@@ -71,6 +71,7 @@ void open_results(Io& io) {
   gene_flow(m);
   weight_differences(m);
   standardise_weights(m);
+  std::fflush(stdout);
   print_weight_warnings(m, stderr);
   std::printf("Writing results to output file\n");
   std::fclose(io.out);

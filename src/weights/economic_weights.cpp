@@ -271,16 +271,9 @@ void standardise_components(Model& m) {
   m.ewsum = m.ewsum_d + m.ewsum_m;
   for (int t = 1; t < NT; ++t) {
     if (m.delta_d[t] == 1) {
-      if (m.ewsum_d > 0.0f) {
-        m.ewr_dd[t] = percent_of(m.ewst_d[t], m.ewsum_d);
-      } else {
-        warn_weight(m, t, 0, kCalfSumZero);
-      }
-      if (m.ewsum > 0.0f) {
-        m.ewr_da[t] = percent_of(m.ewst_d[t], m.ewsum);
-      } else {
-        warn_weight(m, t, 0, kSumZero);
-      }
+      if (m.ewsum_d > 0.0f) m.ewr_dd[t] = percent_of(m.ewst_d[t], m.ewsum_d);
+      if (m.ewsum > 0.0f) m.ewr_da[t] = percent_of(m.ewst_d[t], m.ewsum);
+      if (!(m.ewsum_d > 0.0f)) warn_weight(m, t, -1, m.ewsum > 0.0f ? kCalfSumZero : kSumZero);
     }
     if (m.delta_m[t] == 1 && m.ewsum_m > 1e-6) {
       m.ewr_mm[t] = percent_of(m.ewst_m[t], m.ewsum_m);
@@ -311,7 +304,7 @@ void standardise_direct(Model& m) {
     if (m.ewsum > 0.0f) {
       m.ewr_dd[t] = percent_of(m.ewst_d[t], m.ewsum);
     } else {
-      warn_weight(m, t, 0, kSumZero);
+      warn_weight(m, t, -1, kSumZero);
     }
   }
 }
@@ -358,6 +351,8 @@ void print_weight_warnings(const Model& m, std::FILE* out) {
     const char* why = weight_warning_text(m.ewwarn[i][2]);
     if (trait == 0) {
       std::fprintf(out, "Warning: gene flow: %s; the weights per expression there are left 0.\n", why);
+    } else if (m.ewwarn[i][1] < 0) {  // the standardised weights belong to no breed index
+      std::fprintf(out, "Warning: the relative weight of trait %d could not be evaluated: %s.\n", trait, why);
     } else {
       std::fprintf(out, "Warning: the economic weight of trait %d (breed index %d) could not be evaluated: %s.\n",
                    trait, m.ewwarn[i][1], why);
