@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 EXAMPLE ?= holstein
 
-.PHONY: all test run clean
+.PHONY: all test bench run clean
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan
@@ -15,6 +15,10 @@ $(BUILD)/Makefile:
 test: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Times one base run of each example (Google Benchmark).
+bench: $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS) --target bench
 
 # Runs an example (default holstein) in a scratch copy, answering the prompt
 # for the results file with RESULTS.TXT.
