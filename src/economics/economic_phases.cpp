@@ -4,8 +4,6 @@
 
 namespace zelvan {
 
-void costs(Model&) {}
-void milk_price_and_losses(Model&) {}
 void revenues(Model&) {}
 
 }  // namespace zelvan
