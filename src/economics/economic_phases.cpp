@@ -9,6 +9,5 @@ void nutrition_cows(Model&) {}
 void feed_intake(Model&) {}
 void costs(Model&) {}
 void milk_price_and_losses(Model&) {}
-void revenues(Model&) {}
 
 }  // namespace zelvan
