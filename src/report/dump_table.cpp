@@ -51,10 +51,6 @@ std::vector<DumpEntry> dump_table(const Model& m) {
       V(milktoth, "%10.2f"), V(milktotl, "%10.2f"), V(milktotm, "%10.2f"), V(zzlosc, "%f", {{0, C - 1}}),
       V(zzircmy, "%f", {cycle}), V(zzdmi, "%f", {three, day}), V(zac, "%10.0f"), V(kon, "%10.0f"),
 
-      // Profit and economic weights.
-      V(Tprof, "%10.4f"), V(milktot, "%10.2f"), V(ew0, "%10.4f", {traits, three}, SUPPRESS),
-      V(ew, "%10.4f", {traits, three}, SUPPRESS), V(ew_d, "%10.4f", {traits}, SUPPRESS),
-      V(ew_m, "%10.4f", {traits}, SUPPRESS),
 
       // Options.
       V(cb, "%d"), V(tech1, "%d"), V(tech2, "%d"), V(matpur, "%d"), V(matcross, "%d"), V(utifemp, "%d"),
@@ -176,6 +172,104 @@ std::vector<DumpEntry> dump_table(const Model& m) {
       V(wccal, "%10.3f", {cycle}), V(ndaycc, "%10.3f", {cycle}), V(ndaycd, "%10.3f", {cycle}),
       V(adg2cow, "%f"), V(wcd, "%10.3f", {cycle}), V(wcdys, "%10.3f", {cycle}), V(wcc, "%10.3f", {cycle}),
       V(wccw, "%10.3f", {cycle}),
+
+      // Nutrition of young stock and fattened animals.
+      V(bw, "%10.3f", {cats}, SUPPRESS), V(adg, "%10.3f", {cats}, SUPPRESS), V(dc1, "%10.3f", {cats}, SUPPRESS),
+      V(dp, "%10.3f", {cats}, SUPPRESS), V(ne, "%10.3f", {cats}, SUPPRESS), V(pdi, "%10.3f", {cats}, SUPPRESS),
+      V(ne2, "%10.3f", {cats}, SUPPRESS), V(pdi2, "%10.3f", {cats}, SUPPRESS),
+      V(nepc, "%10.3f", {cats}, SUPPRESS), V(pdipc, "%10.3f", {cats}, SUPPRESS), V(kce, "%f", {breed}),
+      V(kcp, "%f", {breed}), V(kt, "%f"), V(ne10, "%10.3f"), V(pdi10, "%10.3f"), V(d1w, "%10.3f", {breed}),
+      V(newf, "%10.3f", {breed}), V(newm, "%10.3f", {breed}), V(pdiwf, "%10.3f", {breed}),
+      V(pdiwm, "%10.3f", {breed}), V(newf2, "%10.3f", {breed}), V(newm2, "%10.3f", {breed}),
+      V(pdiwf2, "%10.3f", {breed}), V(pdiwm2, "%10.3f", {breed}),
+
+      // Nutrition of cows.
+      V(sp, "%10.3f", {cows}, SUPPRESS), V(dl, "%10.3f", {cows}, SUPPRESS), V(nem, "%10.3f", {cows}, SUPPRESS),
+      V(pdim, "%10.3f", {cows}, SUPPRESS), V(neg, "%10.3f", {cows}, SUPPRESS),
+      V(pdig, "%10.3f", {cows}, SUPPRESS), V(nel, "%10.3f", {cows}, SUPPRESS),
+      V(pdil, "%10.3f", {cows}, SUPPRESS), V(milksum, "%10.2f", {cows}, SUPPRESS),
+      V(zzmilksum, "%10.2f", {cows}, SUPPRESS), V(nl, "%f", {cycle}, SUPPRESS), V(nd, "%f", {cycle}),
+      V(cowyear, "%10.4f"), V(ecm, "%10.4f"), V(pdiml, "%10.4f"), V(a1, "%10.4f"), V(a2, "%10.4f"),
+      V(milk305, "%10.2f", {three}), V(milk21, "%10.4f"), V(milk31, "%10.4f"), V(milk305ave, "%10.2f"),
+      V(fat305ave, "%10.2f"), V(prot305ave, "%10.2f"),
+
+      // Feed intake and feed costs.
+      V(kff, "%f"), V(kfw, "%f"), V(dryf2, "%f", {cats}, SUPPRESS), V(edf2, "%f", {cats}, SUPPRESS),
+      V(pdid2, "%f", {cats}, SUPPRESS), V(prf2, "%f", {cats}, SUPPRESS), V(rfi2, "%f", {cats}, SUPPRESS),
+      V(fe, "%10.3f", {cats}, SUPPRESS), V(fpdi, "%10.3f", {cats}, SUPPRESS),
+      V(tdrye, "%10.3f", {cats}, SUPPRESS), V(tdrypdi, "%10.3f", {cats}, SUPPRESS),
+      V(tdry, "%10.3f", {cats}, SUPPRESS), V(ddry, "%10.3f", {cats}, SUPPRESS), V(f, "%10.3f", {cats}, SUPPRESS),
+      V(costwt, "%10.4f", {cats}, SUPPRESS), V(costf, "%10.4f", {cats}, SUPPRESS),
+      V(fe2, "%10.3f", {cats}, SUPPRESS), V(fpdi2, "%10.3f", {cats}, SUPPRESS), V(tdrye2, "%10.3f", {cats}),
+      V(tdrypdi2, "%10.3f", {cats}), V(tdry2, "%10.3f", {cats}), V(dc2, "%10.3f", {cats}),
+      V(ddry2, "%10.3f", {cats}), V(f2, "%10.3f", {cats}, SUPPRESS), V(dryfwm, "%f", {breed}),
+      V(edfwm, "%f", {breed}), V(pdidwm, "%f", {breed}), V(prfwm, "%f", {breed}), V(watwm, "%f", {breed}),
+      V(dryfwm2, "%f", {breed}), V(edfwm2, "%f", {breed}), V(pdidwm2, "%f", {breed}),
+      V(prfwm2, "%f", {breed}), V(fewm, "%10.3f", {breed}), V(fewf, "%10.3f", {breed}),
+      V(fpdiwm, "%10.3f", {breed}), V(fpdiwf, "%10.3f", {breed}), V(tdryewm, "%10.3f", {breed}),
+      V(tdryewf, "%10.3f", {breed}), V(tdrypdiwm, "%10.3f", {breed}), V(tdrypdiwf, "%10.3f", {breed}),
+      V(tdrywm, "%10.3f", {breed}), V(tdrywf, "%10.3f", {breed}), V(ddrywm, "%10.3f", {breed}),
+      V(ddrywf, "%10.3f", {breed}), V(fwm, "%10.3f", {breed}), V(fwf, "%10.3f", {breed}),
+      V(fewm2, "%10.3f", {breed}), V(fewf2, "%10.3f", {breed}), V(fpdiwm2, "%10.3f", {breed}),
+      V(fpdiwf2, "%10.3f", {breed}), V(tdryewm2, "%10.3f", {breed}), V(tdryewf2, "%10.3f", {breed}),
+      V(tdrypdiwm2, "%10.3f", {breed}), V(tdrypdiwf2, "%10.3f", {breed}), V(tdrywm2, "%10.3f", {breed}),
+      V(tdrywf2, "%10.3f", {breed}), V(ddrywm2, "%10.3f", {breed}), V(ddrywf2, "%10.3f", {breed}),
+      V(fwm2, "%10.3f", {breed}), V(fwf2, "%10.3f", {breed}), V(costwwm, "%10.4f", {breed}),
+      V(costwwf, "%10.4f", {breed}), V(costfwm, "%10.4f", {breed}), V(costfwf, "%10.4f", {breed}),
+      V(fe10, "%10.3f"), V(fpdi10, "%10.3f"), V(tdrye10, "%10.3f"), V(tdrypdi10, "%10.3f"),
+      V(tdry10, "%10.3f"), V(ddry10, "%10.3f"), V(f10, "%10.3f"),
+
+      // Costs.
+      V(costh, "%10.4f", {cats}, SUPPRESS), V(costfix, "%10.4f", {cats}, SUPPRESS),
+      V(nin, "%10.4f", {cats}, SUPPRESS), V(costi, "%10.4f", {cats}, SUPPRESS),
+      V(costmilkv, "%10.4f", {cows}, SUPPRESS), V(dmilksum, "%10.2f", {cows}, SUPPRESS),
+      V(costo, "%10.4f", {cats}, SUPPRESS), V(cost, "%10.4f", {cats}, SUPPRESS), V(costvetwm, "%f", {breed}),
+      V(strawwm, "%f", {breed}), V(dungwm, "%f", {breed}), V(fixwm, "%f", {breed}),
+      V(costhwm, "%10.4f", {breed}), V(costhwf, "%10.4f", {breed}), V(costfixwm, "%10.4f", {breed}),
+      V(costfixwf, "%10.4f", {breed}), V(costwm, "%10.4f", {breed}), V(costwf, "%10.4f", {breed}),
+      V(ninr, "%f", {cycle}), V(costvetc, "%10.4f"), V(costhc, "%10.4f"), V(costoc, "%10.4f"),
+      V(costfixc, "%10.4f"), V(costfc, "%10.4f"), V(costc, "%10.4f"), V(dysavs, "%10.4f", {classes, breed, cycle}),
+      V(dysavh, "%f", {classes}), V(costdys, "%10.4f"),
+
+      // Milk price and disease losses.
+      V(Phiscc, "%f", {{0, m.nSCC - 2}}), V(pSCC, "%f", {{0, m.nSCC - 1}}), V(prscc, "%f"),
+      V(prmilkf, "%f", {{0, m.nfat}}), V(prmilkp, "%f", {{0, m.nprot}}), V(prmilka30, "%f", {{0, m.na30}}),
+      V(prmilkRCT, "%f", {{0, m.nRCT}}), V(prmilkfp, "%8.3f"), V(prmilk, "%8.3f"),
+      V(discow, "%10.3f", {cows}, SUPPRESS), V(dismilk, "%10.3f"), V(lossmilk, "%10.4f"), V(ymi, "%f"),
+      V(costvetm, "%10.4f"), V(costlabm, "%10.4f"), V(pydry, "%f"), V(costom, "%10.4f"),
+      V(losstotal, "%10.4f"), V(discd, "%10.3f", {cows}, SUPPRESS), V(dismcd, "%10.3f"),
+      V(lossmcd, "%10.4f"), V(yacdi, "%f"), V(ynacdi, "%f"), V(ycdi, "%f"), V(costvetcd, "%10.4f"),
+      V(costhcd, "%10.4f"), V(losstcd, "%10.4f"),
+
+      // Revenues.
+      V(revmilk, "%10.4f", {cows}, SUPPRESS), V(rev, "%10.4f", {cats}, SUPPRESS), V(revc, "%10.4f"),
+      V(revmilkc, "%10.4f"), V(revcullc, "%10.4f"),
+
+      // Discounted expressions and profit.
+      V(tr, "%10.5f", {cats}, SUPPRESS), V(tc, "%10.5f", {cats}, SUPPRESS), V(qr, "%10.5f", {cats}, SUPPRESS),
+      V(qc, "%10.5f", {cats}, SUPPRESS), V(NDEr, "%10.5f", {cats}, SUPPRESS),
+      V(NDEc, "%10.5f", {cats}, SUPPRESS), V(NDEdys, "%10.5f"), V(Trev, "%10.4f"), V(Tcost, "%10.4f"),
+      V(dot, "%10.4f"), V(Tprof, "%10.4f"), V(milktot, "%10.2f"), V(fatkg, "%10.2f"), V(protkg, "%10.2f"),
+      V(profitab, "%10.4f"), V(profitabd, "%10.4f"),
+
+      // Economic weights.
+      V(ew0, "%10.4f", {traits, three}, SUPPRESS), V(ew, "%10.4f", {traits, three}, SUPPRESS),
+      V(ewdiff, "%10.4f", {traits, breed}, SUPPRESS), V(ewc, "%10.4f", {traits, breed}, SUPPRESS),
+      V(ew_d, "%10.4f", {traits}, SUPPRESS), V(ew_m, "%10.4f", {traits}, SUPPRESS),
+      V(ewst_d, "%10.4f", {traits}, SUPPRESS), V(ewst_m, "%10.4f", {traits}, SUPPRESS), V(ewsum_d, "%10.4f"),
+      V(ewsum_m, "%10.4f"), V(ewsum, "%10.4f"), V(ewr_dd, "%10.4f", {traits}, SUPPRESS),
+      V(ewr_da, "%10.4f", {traits}, SUPPRESS), V(ewr_mm, "%10.4f", {traits}, SUPPRESS),
+      V(ewr_ma, "%10.4f", {traits}, SUPPRESS), V(deltamilk, "%f"), V(deltacow, "%f"),
+      V(Pcflmcc, "%10.4f", {breed}), V(Pcflmcb, "%10.4f", {breed}), V(Pcflmch, "%10.4f", {breed}),
+      V(Pcflmcca, "%10.4f", {breed}), V(Pcfcmcc, "%10.4f", {breed}), V(Pcfcmcb, "%10.4f", {breed}),
+      V(Pcfcmch, "%10.4f", {breed}), V(Pcfcmcca, "%10.4f", {breed}), V(dysscoreavf, "%10.4f", {breed}),
+      V(dysscoreavm, "%10.4f", {breed}),
+
+      // Gene flow.
+      V(acm, "%d"), V(m_gf0, "%f", {gene_classes}, SUPPRESS), V(m_gf, "%f", {gene_classes}, SUPPRESS),
+      V(m_sum, "%f", {gene_classes}, SUPPRESS), V(hd, "%f", {gene_classes}, SUPPRESS),
+      V(hm, "%f", {gene_classes}, SUPPRESS), V(ewwd, "%10.4f", {traits, gene_classes}, SUPPRESS),
+      V(ewwm, "%10.4f", {traits, gene_classes}, SUPPRESS), V(pc, "%f"), V(L3, "%d"), V(tconh3, "%f"),
   };
   return t;
 }

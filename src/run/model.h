@@ -4,9 +4,13 @@
 // model rewrite it phase by phase and nothing is cleared between runs.
 #include <algorithm>
 
+#include "economics/cost_state.h"
+#include "economics/nutrition_state.h"
+#include "economics/revenue_state.h"
 #include "herd/herd_state.h"
 #include "input/input_state.h"
 #include "run/run_state.h"
+#include "weights/profit_state.h"
 #include "weights/weights_state.h"
 
 namespace zelvan {
@@ -23,6 +27,10 @@ struct Model : RunState,
                HerdChainState,
                ProgenyState,
                GrowthState,
+               NutritionState,
+               CostState,
+               RevenueState,
+               ProfitState,
                WeightsState {};
 
 // Element of a per-category array for progeny category k of breed index j.
