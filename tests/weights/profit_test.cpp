@@ -41,8 +41,14 @@ TEST(Discounting, NoInterestCountsEveryAnimalOnce) {
     auto m = base_run(example, [](Model& s) { s.u = 0; });
     int priced = 0;
     for (int i = 1; i < m->i4; ++i) {
-      if (m->rev[i] > 0) EXPECT_EQ(m->NDEr[i], m->l1[i]) << i, ++priced;
-      if (m->cost[i] > 0) EXPECT_EQ(m->NDEc[i], m->l1[i]) << i, ++priced;
+      if (m->rev[i] > 0) {
+        EXPECT_EQ(m->NDEr[i], m->l1[i]) << i;
+        ++priced;
+      }
+      if (m->cost[i] > 0) {
+        EXPECT_EQ(m->NDEc[i], m->l1[i]) << i;
+        ++priced;
+      }
     }
     EXPECT_GT(priced, 20);
     EXPECT_TRUE(std::isfinite(m->Tprof));
@@ -58,7 +64,9 @@ TEST(Discounting, InterestNeverRaisesAnExpression) {
     for (int i = 1; i < m->i4; ++i) {
       EXPECT_LE(m->qr[i], 1.0f) << i;
       EXPECT_LE(m->qc[i], 1.0f) << i;
-      if (m->rev[i] > 0) EXPECT_LE(m->NDEr[i], m->l1[i]) << i;
+      if (m->rev[i] > 0) {
+        EXPECT_LE(m->NDEr[i], m->l1[i]) << i;
+      }
     }
     EXPECT_TRUE(std::isfinite(m->Tprof));
   }
