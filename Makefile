@@ -2,8 +2,9 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+EXAMPLE ?= holstein
 
-.PHONY: all test run clean
+.PHONY: all test bench run clean
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan
@@ -15,12 +16,16 @@ test: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Runs the default example in a scratch copy, answering the prompt for the
-# results file with RESULTS.TXT.
+# Times one base run of each example (Google Benchmark).
+bench: $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS) --target bench
+
+# Runs an example (default holstein) in a scratch copy, answering the prompt
+# for the results file with RESULTS.TXT.
 run: all
-	rm -rf $(BUILD)/run-holstein
-	cp -r examples/holstein $(BUILD)/run-holstein
-	cd $(BUILD)/run-holstein && echo RESULTS.TXT | ../zelvan
+	rm -rf $(BUILD)/run-$(EXAMPLE)
+	cp -r examples/$(EXAMPLE) $(BUILD)/run-$(EXAMPLE)
+	cd $(BUILD)/run-$(EXAMPLE) && echo RESULTS.TXT | ../zelvan
 
 clean:
 	rm -rf $(BUILD)

@@ -4,9 +4,6 @@
 
 namespace zelvan {
 
-void nutrition_young_stock(Model&) {}
-void nutrition_cows(Model&) {}
-void feed_intake(Model&) {}
 void costs(Model&) {}
 void milk_price_and_losses(Model&) {}
 

@@ -5,7 +5,6 @@
 // Everything here is single precision and follows the order of the
 // subtractions as the herd book-keeping does it: a share is always taken off
 // what is left, one part after the other, and the roundings depend on that.
-#include <algorithm>
 
 #include "herd/herd_chain.h"
 #include "herd/herd_phases.h"
@@ -35,10 +34,10 @@ void split_losses_and_health_culling(Model& m) {
 }
 
 // Class 0 holds the easy calvings, the rest of each sex's distribution;
-// the difficult calvings are the classes from dyscl on.
+// the difficult calvings are the classes from dyscl on (none when dyscl is
+// above DD).
 void dystocia_by_sex(Model& m) {
   const int classes = difficulty_classes(m);
-  const int first_difficult = std::max(m.dyscl - 1, 0);
   for (int j = 0; j <= last_breed(m); ++j) {
     for (int c = 0; c < cycles(m); ++c) {
       m.dysmm[0][j][c] = 1;
@@ -49,7 +48,7 @@ void dystocia_by_sex(Model& m) {
       }
       m.dysm[j][c] = 0;
       m.dysf[j][c] = 0;
-      for (int d = first_difficult; d < classes; ++d) {
+      for (int d = m.dyscl - 1; d < classes; ++d) {
         m.dysf[j][c] = m.dysf[j][c] + m.dysff[d][j][c];
         m.dysm[j][c] = m.dysm[j][c] + m.dysmm[d][j][c];
       }

@@ -183,15 +183,49 @@ void cow_weights(Model& m) {
 
 int dairy_dam_age_classes(const Model& m) {
   const float years = m.ageh1cal[0] / 365;
-  const double oldest = std::ceil(static_cast<double>(years) - 0.5) + m.LL - 1;
-  // Nonsense ages (no heifer ever calves) still give a number to report.
-  if (!(oldest > -1e9 && oldest < 1e9)) return oldest > 0 ? 1000000000 : -1000000000;
-  return static_cast<int>(oldest);
+  return static_cast<int>(std::ceil(static_cast<double>(years) - 0.5) + m.LL - 1);
 }
 
 void check_dairy_dam_age_classes(const Model& m) {
   const int a = dairy_dam_age_classes(m);
   if (m.acdd != a) nonsense5(a);
+}
+
+void check_ages(const Model& m) {
+  // The costs and requirements follow these ages and periods day by day,
+  // and the age at first calving is turned into whole years.
+  constexpr float kLongest = 36500;  // 100 years, in days
+  struct Age {
+    float days;
+    const char* item;
+    const char* file;
+  };
+  const char* const kInput15 = "INPUT15.TXT";
+  const char* const kGrowth = "INPUT15.TXT or INPUT11.TXT";
+  const char* const kFattening = "INPUT15.TXT or INPUT23.TXT";
+  for (int j = 0; j <= last_breed(m); ++j) {
+    const Age ages[] = {
+        {m.agec1[j], "agec1 (age at the end of the first calf period)", kInput15},
+        {m.agew[j], "agew (age at weaning)", kInput15},
+        {m.age[slot(m, j, 8)], "the age of female calves at sale", kInput15},
+        {m.age[slot(m, j, 9)], "the age of male calves at sale", kInput15},
+        {m.age[slot(m, j, 10)], "the age of test bulls at sale", kInput15},
+        {m.age[slot(m, j, 23)], "the age of breeding heifers at sale", kInput15},
+        {m.age[slot(m, j, 24)], "the age of pregnant heifers at sale", kInput15},
+        {m.dayshc[j], "dayshc (days from first mating to culling of heifers)", kInput15},
+        {m.agehmat1[j], "whmat1 and adghm (weight and gain of heifers to first mating)", kInput15},
+        {m.agesf[j], "the slaughter weight and gain of fattened heifers", kFattening},
+        {m.agesm[j], "the slaughter weight and gain of fattened bulls", kFattening},
+        {m.agesc[j], "the slaughter weight and gain of fattened castrates", kFattening},
+    };
+    for (const Age& a : ages)
+      if (!(std::fabs(a.days) <= kLongest)) stop_age_too_large(a.file, a.item, a.days);
+  }
+  if (!(std::fabs(m.ageh1cal[0]) <= kLongest))
+    stop_age_too_large(kGrowth, "the rearing of heifers and lgpre (age at first calving)", m.ageh1cal[0]);
+  for (int c = 0; c < cycles(m); ++c)
+    if (!(std::fabs(m.ci[c]) <= kLongest))
+      stop_age_too_large("INPUT11.TXT", "intcm, inint and lgpre (calving interval)", m.ci[c]);
 }
 
 void growth(Model& m) {
@@ -202,6 +236,7 @@ void growth(Model& m) {
   pure_bred_heifers(m);
   heifers_sold(m);
   cow_weights(m);
+  check_ages(m);
   check_dairy_dam_age_classes(m);
 }
 

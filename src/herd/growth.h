@@ -36,6 +36,10 @@ void heifers_sold(Model& m);
 // when the weight after the second calving is above the mature weight.
 void cow_weights(Model& m);
 
+// Stops the program when an age or period that later phases follow day by
+// day is longer than 100 years (or no number at all).
+void check_ages(const Model& m);
+
 // Age of the oldest cows at calving in whole years: the age at first calving
 // rounded to the nearer year (halves down) plus LL - 1 further calvings.
 int dairy_dam_age_classes(const Model& m);

@@ -36,7 +36,7 @@ struct CowCycleState {
 struct HerdChainState {
   double tmat[T][T];        // transition matrix between herd states
   int n;                    // number of herd states used by the iteration
-  double l2[T];             // stationary share of cow cycles ending in herd state s
+  double l2[T + 1];         // stationary share of cow cycles ending in herd state s (dumped over 0..89)
   int niter;                // iteration steps taken for the stationary state
   double l3[L + 1];         // share of calvings that start cycle c+1
   float Ncalt;              // sum of l3 over the cycles (1 up to rounding)

@@ -16,12 +16,13 @@ void read_per_cycle(Model& m, Io& io, TextIn& in, float (&values)[L], const char
   read_vector(io, in, values, m.LL, format);
 }
 
-// Shares of calvings in difficulty classes 1..5 for breed index j: ten items,
-// of which only the classes below DD are read; the others are passed over
-// so that the file always holds ten items per breed index.
+// Shares of calvings in difficulty classes 1..5 for breed index j: ten items.
+// Class 1 is always read; of the others only the classes below DD, and the
+// rest are passed over so that the file always holds ten items per breed
+// index.
 void read_difficulty_block(Model& m, Io& io, TextIn& in, int j) {
   for (int d = 1; d <= 5; ++d) {
-    if (m.DD > d) {
+    if (d == 1 || m.DD > d) {
       read_vector(io, in, m.dysff[d][j], m.LL, "%8.4f");
       read_vector(io, in, m.dysmm[d][j], m.LL, "%8.4f");
     } else {

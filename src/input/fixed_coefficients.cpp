@@ -29,8 +29,9 @@ const char* named(int j, const char* pure_bred, const char* cross_bred) { return
 void check_herd_divisors(const Model& m) {
   for (int j = 0; j <= m.cb; ++j) {
     if (!(m.agew[j] > 0.0f))
-      stop_zero_divisor("INPUT15.TXT", named(j, "agew (age at weaning of pure-bred calves)",
-                                             "agew (age at weaning of cross-bred calves)"));
+      stop_not_positive("INPUT15.TXT",
+                        named(j, "agew (age at weaning of pure-bred calves)", "agew (age at weaning of cross-bred calves)"),
+                        m.agew[j]);
     require_nonzero(m.adghm[j], "INPUT15.TXT",
                     named(j, "adghm (daily gain of pure-bred heifers to first mating)",
                           "adghm (daily gain of cross-bred heifers to first mating)"));
@@ -130,8 +131,7 @@ void fixed_coefficients(Model& m) {
   for (int i = 0; i < m.nSCC - 1; ++i) {
     // The score is a logarithm of the cell count: a limit must be a count.
     if (!(m.tSCC[i] > 0.0f))
-      stop_out_of_range("INPUT28.TXT", "a class limit of the somatic cell count (cells per ml)",
-                        static_cast<long>(m.tSCC[i]), 1, 10000000);
+      stop_not_positive("INPUT28.TXT", "tSCC (a class limit of the somatic cell count, cells per ml)", m.tSCC[i]);
     m.tSCS[i] = scs(m.tSCC[i]);
   }
 }

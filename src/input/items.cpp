@@ -43,9 +43,9 @@ void read_vector(Io& io, TextIn& in, float* values, int count, const char* forma
   for (int i = 0; i < count; ++i) std::fprintf(io.out, format, static_cast<double>(values[i]));
 }
 
-int read_count(Io& io, TextIn& in, const char* item, int lo, int hi) {
+int read_count(Io& io, TextIn& in, const char* item, long lo, long hi) {
   const int v = static_cast<int>(readint(io.out, in));
-  if (v < lo || v > hi) stop_out_of_range(in.name, item, v, lo, hi);
+  if ((lo != kNoLimit && v < lo) || (hi != kNoLimit && v > hi)) stop_out_of_range(in.name, item, v, lo, hi);
   return v;
 }
 

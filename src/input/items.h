@@ -32,7 +32,8 @@ void flagged_pair(const Model& m, Io& io, TextIn& in, const int (&f)[J], float (
 void read_vector(Io& io, TextIn& in, float* values, int count, const char* format);
 
 // A count, echoed and tested at once, before anything uses it as a loop
-// bound or an index; a value outside lo..hi stops naming the file.
-int read_count(Io& io, TextIn& in, const char* item, int lo, int hi);
+// bound or an index; a value outside lo..hi stops naming the file. A side
+// given as kNoLimit is open.
+int read_count(Io& io, TextIn& in, const char* item, long lo, long hi);
 
 }  // namespace zelvan

@@ -180,9 +180,17 @@ void stop_not_a_number(const char* file, int line, const char* found) {
 }
 
 void stop_out_of_range(const char* file, const char* item, long value, long lo, long hi) {
-  std::printf("\nIn the file %s, the value %ld of %s is outside the range %ld to %ld\n", file, value, item, lo,
-              hi);
-  std::puts("that the program can handle.");
+  if (lo == kNoLimit) {
+    std::printf("\nIn the file %s, the value %ld of %s is above %ld,\n", file, value, item, hi);
+    std::puts("the largest value that the program can handle.");
+  } else if (hi == kNoLimit) {
+    std::printf("\nIn the file %s, the value %ld of %s is below %ld,\n", file, value, item, lo);
+    std::puts("the smallest value that the program can handle.");
+  } else {
+    std::printf("\nIn the file %s, the value %ld of %s is outside the range %ld to %ld\n", file, value, item, lo,
+                hi);
+    std::puts("that the program can handle.");
+  }
   std::printf("Correct the error in %s and restart the program.\n", file);
   common_stop();
 }
@@ -192,6 +200,25 @@ void stop_zero_divisor(const char* file, const char* item) {
   std::puts("expressed relative to it. It must not be zero.");
   std::printf("Correct the error in %s and restart the program.\n", file);
   common_stop();
+}
+
+void stop_not_positive(const char* file, const char* item, double value) {
+  std::printf("\nIn the file %s, the value %g of %s is not above zero,\n", file, value, item);
+  std::puts("but the model divides by it or takes its logarithm. It must be above zero.");
+  std::printf("Correct the error in %s and restart the program.\n", file);
+  common_stop();
+}
+
+void stop_age_too_large(const char* file, const char* item, double days) {
+  std::printf("\nThe values of %s in the file %s give an age or a period of %g days,\n", item, file, days);
+  std::puts("more than the 100 years that the program follows day by day.");
+  std::printf("Correct the error in %s and restart the program.\n", file);
+  common_stop();
+}
+
+void warn_unlisted(const char* file, const char* item, long value, const char* listed) {
+  std::fprintf(stderr, "Warning: in the file %s, the value %ld of %s is none of the listed values (%s); the run goes on.\n",
+               file, value, item, listed);
 }
 
 void stop_no_beef_matings() {

@@ -30,8 +30,16 @@ namespace zelvan {
 [[noreturn]] void stop_cannot_open(const char* file);
 [[noreturn]] void stop_file_ends(const char* file, int line);
 [[noreturn]] void stop_not_a_number(const char* file, int line, const char* found);
+// lo = kNoLimit or hi = kNoLimit leaves that side of the range open.
+constexpr long kNoLimit = -2147483648L;
 [[noreturn]] void stop_out_of_range(const char* file, const char* item, long value, long lo, long hi);
 [[noreturn]] void stop_zero_divisor(const char* file, const char* item);
+[[noreturn]] void stop_not_positive(const char* file, const char* item, double value);
+[[noreturn]] void stop_age_too_large(const char* file, const char* item, double days);
+
+// An option or mark whose value is none of those the model lists goes on
+// as the formulas say; one line on standard error tells the user.
+void warn_unlisted(const char* file, const char* item, long value, const char* listed);
 [[noreturn]] void stop_no_beef_matings();
 [[noreturn]] void stop_bad_results_name();
 

@@ -21,9 +21,10 @@ namespace {
 // Blanks that indent the rows of a class table under the item's texts.
 constexpr const char* kTableIndent = "\n         ";
 
-// Number of class limits of a paid trait: -1 means the trait is not paid
-// for; a table has one class more than limits, and at most NTHR classes.
-int read_class_count(Io& io, TextIn& in, const char* item) { return read_count(io, in, item, -1, NTHR - 1); }
+// Number of class limits of a paid trait: -1 (or any negative number)
+// means the trait is not paid for; a table has one class more than limits,
+// and at most NTHR classes.
+int read_class_count(Io& io, TextIn& in, const char* item) { return read_count(io, in, item, kNoLimit, NTHR - 1); }
 
 // Ascending class limits of a trait, echoed after the texts; with no
 // limits (n < 1) the item is passed over.

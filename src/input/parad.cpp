@@ -49,10 +49,6 @@ void check_combinations(const Model& m) {
   if (m.gstd == 3 && m.cb == 1 && m.utifemcr == 3) nonsense14();
 }
 
-// Values the model knows for each option. Others would index past its
-// arrays or leave animals in no category. A cow needs at least three
-// cycles: the herd structure copies the last cycle from the one before, and
-// the cow weights use the weight after the third calving.
 struct OptionRange {
   const char* name;
   int Options::*option;
@@ -60,23 +56,36 @@ struct OptionRange {
   int hi;
 };
 
-const OptionRange kOptionRanges[] = {
+// Options whose other values the model cannot carry: the breed index runs
+// over 0..cb and the weights over ja..jb, so these must stay inside the two
+// breed indices; a female calf outside the four uses would belong to no
+// category; a cow needs at least three cycles (the herd structure copies the
+// last cycle from the one before, the cow weights use the weight after the
+// third calving) and at most as many as the arrays hold.
+const OptionRange kRequiredRanges[] = {
     {"cb", &Options::cb, 0, 1},
+    {"utifemp", &Options::utifemp, 1, 4},
+    {"utifemcr", &Options::utifemcr, 1, 4},
+    {"ewopt", &Options::ewopt, 0, 2},
+    {"LL", &Options::LL, 3, L},
+};
+
+// Options with listed values. Another value still runs: the formulas test
+// for the listed values one by one, and a value that none of the tests
+// takes leaves what it selects unchanged (a maturity type outside 1..3
+// keeps the energy and protein factors, a milk quota of 0 is not above 1).
+const OptionRange kListedValues[] = {
     {"tech1", &Options::tech1, 1, 2},
     {"tech2", &Options::tech2, 1, 3},
     {"matpur", &Options::matpur, 1, 3},
     {"matcross", &Options::matcross, 1, 3},
-    {"utifemp", &Options::utifemp, 1, 4},
-    {"utifemcr", &Options::utifemcr, 1, 4},
     {"feedcost", &Options::feedcost, 1, 2},
-    {"ewopt", &Options::ewopt, 0, 2},
     {"gene_flow", &Options::gene_flow, 1, 3},
     {"mast_inc", &Options::mast_inc, 0, 1},
     {"milkquota", &Options::milkquota, 1, 3},
     {"milkprice", &Options::milkprice, 1, 5},
     {"ind_a30", &Options::ind_a30, 0, 1},
     {"ind_RCT", &Options::ind_RCT, 0, 1},
-    {"LL", &Options::LL, 3, L},
     {"gstd", &Options::gstd, 1, 3},
     {"claw_inc", &Options::claw_inc, 0, 1},
     {"rfi_calf", &Options::rfi_calf, 0, 1},
@@ -85,14 +94,22 @@ const OptionRange kOptionRanges[] = {
     {"rfi_cow", &Options::rfi_cow, 0, 1},
 };
 
+void warn_outside(const char* item, int value, int lo, int hi) {
+  if (value >= lo && value <= hi) return;
+  char listed[32];
+  std::snprintf(listed, sizeof listed, "%d to %d", lo, hi);
+  warn_unlisted("PARAD.TXT", item, value, listed);
+}
+
 void check_ranges(const Model& m) {
-  for (const OptionRange& r : kOptionRanges) {
+  for (const OptionRange& r : kRequiredRanges) {
     const int value = m.*(r.option);
     if (value < r.lo || value > r.hi) stop_out_of_range("PARAD.TXT", r.name, value, r.lo, r.hi);
   }
+  for (const OptionRange& r : kListedValues) warn_outside(r.name, m.*(r.option), r.lo, r.hi);
+  // Only cast = 1 castrates; any other value leaves the males uncastrated.
   const char* cast_names[J] = {"cast (pure-bred)", "cast (cross-bred)"};
-  for (int j = 0; j < J; ++j)
-    if (m.cast[j] < 0 || m.cast[j] > 1) stop_out_of_range("PARAD.TXT", cast_names[j], m.cast[j], 0, 1);
+  for (int j = 0; j < J; ++j) warn_outside(cast_names[j], m.cast[j], 0, 1);
 }
 
 void derive_dimensions(Model& m) {

@@ -188,7 +188,8 @@ void read_input11(Model& m, Io& io, TextIn& in) {
   const bool fattening = m.paf[0] + m.paf[1] > 0;
 
   m.DD = read_count(io, in, "DD (number of calving-difficulty classes)", 1, D);
-  m.dyscl = read_count(io, in, "dyscl (first difficult calving class)", 1, m.DD);
+  // A first difficult class above DD leaves no calving difficult.
+  m.dyscl = read_count(io, in, "dyscl (first difficult calving class)", 1, kNoLimit);
   m.lgpre = readfloat(io.out, in);
   m.intcm = readfloat(io.out, in);
   m.inint = readfloat(io.out, in);

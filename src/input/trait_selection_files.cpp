@@ -36,15 +36,33 @@ void read_transmission_row(Model& m, Io& io, TextIn& in, int path, int row, int 
   for (int c = first; c <= last; ++c) std::fprintf(io.out, "%7.4f", m.PM[row][c]);
 }
 
-// The selected animals must lie within the age classes of their group.
+// The selected animals must lie within the age classes of their group. A
+// selection group outside 1..3 selects no animals, and n_sac is not used.
 void check_selected_class(const Model& m, const char* file) {
   int classes = 0;
   if (m.gene_flow == 1) classes = m.acsd;
   if (m.gene_flow == 2) classes = m.acdd;
   if (m.gene_flow == 3) classes = m.acsb;
-  if (m.n_sac < 1 || m.n_sac > classes) {
+  if (m.gene_flow >= 1 && m.gene_flow <= 3 && (m.n_sac < 1 || m.n_sac > classes)) {
     stop_out_of_range(file, "n_sac (age class of the selected animals)", m.n_sac, 1, classes);
   }
+}
+
+// The two traits a flag may name; another value keeps the second one.
+struct TraitPair {
+  int flag;
+  int first;
+  int second;
+};
+
+void warn_unless_pair(const Model& m, const char* file, const TraitPair& p) {
+  const int v = m.flag[p.flag];
+  if (v == p.first || v == p.second) return;
+  char item[32];
+  char listed[32];
+  std::snprintf(item, sizeof item, "flag %d", p.flag);
+  std::snprintf(listed, sizeof listed, "%d or %d", p.first, p.second);
+  warn_unlisted(file, item, v, listed);
 }
 
 void set_marks(Model& m, const int* traits, int n, int mark) {
@@ -93,6 +111,9 @@ void read_input31(Model& m, Io& io, TextIn& in) {
   readcom(in);
   for (int i = 7; i <= 8; ++i) m.flag[i] = static_cast<int>(readint(io.out, in));
   std::fputs("\n", io.out);
+  for (const TraitPair& p : {TraitPair{1, 32, 33}, TraitPair{2, 34, 35}, TraitPair{3, 11, 29}, TraitPair{7, 12, 40},
+                             TraitPair{8, 13, 41}})
+    warn_unless_pair(m, in.name, p);
 }
 
 // T.TXT holds plain numbers without texts; its echo takes its labels from
@@ -112,6 +133,13 @@ void read_t(Model& m, Io& io, TextIn& in) {
   if (m.to3[47] < 1 || m.to3[47] > 2) {
     stop_out_of_range(in.name, "the mark of trait 47", m.to3[47], 1, 2);
   }
+  for (const TraitPair& p : {TraitPair{4, 6, 26}, TraitPair{5, 7, 27}, TraitPair{6, 8, 28}, TraitPair{3, 11, 29}})
+    warn_unless_pair(m, in.name, p);
+  // The other marks are only compared with 0 and 1.
+  const char* mark_names[] = {"the mark of trait 43", "the mark of trait 44", "the mark of trait 45"};
+  const int marks[] = {43, 44, 45};
+  for (int i = 0; i < 3; ++i)
+    if (m.to3[marks[i]] < 0 || m.to3[marks[i]] > 2) warn_unlisted(in.name, mark_names[i], m.to3[marks[i]], "0 to 2");
   outputrw(io.textd, io.out);
   std::fprintf(io.out, "):  %d ", m.flag[4]);
   outputrw(io.textd, io.out);

@@ -143,7 +143,7 @@ std::vector<DumpEntry> dump_table(const Model& m) {
       V(clcm, "%f", {cycle}), V(clmc, "%f", {cycle}), V(cculcm, "%f", {cycle}), V(cculmc, "%f", {cycle}),
 
       // Herd chain.
-      V(tmat, "%f", {states, states}), V(n, "%d"), V(l2, "%f", {states}), V(niter, "%d"),
+      V(tmat, "%f", {states, states}), V(n, "%d"), V(l2, "%f", {gene_classes}), V(niter, "%d"),
       V(l3, "%f", {cycle_plus}), V(Ncalt, "%f"), V(avecalc, "%f"), V(life, "%10.2f", {cows}),
       V(ciav, "%10.3f"), V(avelifecy, "%10.4f"), V(avelifecl, "%10.4f"), V(losc, "%10.5f"),
 

@@ -62,7 +62,8 @@ TEST(CowHerdStructure, FatesAddUpToOneAndConceptionFollowsTheOpenCows) {
 
 // One insemination: every cow that conceives does so at once. dyscl = 1
 // makes every calving difficult (the easy class is the rest of the
-// distribution); dyscl = DD counts the last class only.
+// distribution); dyscl = DD counts the last class only, and a dyscl above
+// DD none.
 TEST(CowHerdStructure, OptionsAtTheirLimits) {
   auto m = cows();
   m->inmax = 1, m->dyscl = 1;
@@ -77,6 +78,9 @@ TEST(CowHerdStructure, OptionsAtTheirLimits) {
   cow_herd_structure(*m);
   EXPECT_EQ(m->dysf[0][1], m->dysff[2][0][1]);
   EXPECT_EQ(m->dysm[0][1], m->dysmm[2][0][1]);
+  m->dyscl = 4;
+  cow_herd_structure(*m);
+  EXPECT_EQ(testing_support::values(m->dys[0][1], m->dys[1][2], m->pcdys[1]), "0 0 0");
 }
 
 TEST(CowHerdStructure, BeefMatingsSetTheBreedOfTheNextCalving) {

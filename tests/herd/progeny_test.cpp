@@ -16,14 +16,6 @@ namespace {
 
 float& l1(Model& m, int j, int k) { return m.l1[cat(m, j, k)]; }
 
-// Fattening flags as the reader of the progeny data derives them.
-void derive_flags(Model& m) {
-  for (int j = 0; j <= m.cb; ++j)
-    m.pbf[j] = (m.mxmc[j] + m.mtest[j] <= 0.999999 && m.pcmf[j] * m.cast[j] <= 0.999999) ? 1 : 0;
-  m.pff[0] = m.utifemp == 2 ? 1 : 0;
-  m.pff[1] = m.cb == 1 && (m.utifemcr == 2 || (m.utifemcr == 4 && m.exfc < 0.999999)) ? 1 : 0;
-}
-
 // A base run of a herd of four cycles with plausible rates; with cb = 1 a
 // growing share of the older cows is mated with beef bulls.
 std::unique_ptr<Model> herd(int cb) {
@@ -56,7 +48,7 @@ std::unique_ptr<Model> herd(int cb) {
   const float crinh[] = {0.62f, 0.58f, 0.5f};
   for (int s = 0; s < 3; ++s) m->crinh[s] = crinh[s], m->kconh[s] = crinh[s] / crinh[0];
   m->utifemp = 1, m->utifemcr = 1, m->exfc = 0.4f;
-  derive_flags(*m);
+  m->pbf[0] = 1, m->pbf[1] = cb;  // bulls are fattened, no heifers
   return m;
 }
 
@@ -76,11 +68,12 @@ double all_categories(Model& m, int j) {
 // Male use: 0 fattened as bulls and castrates, 1 all sold or tested, 2 all
 // castrated; utifemp and utifemcr give the use of the surplus and the
 // cross-bred female calves, which as breeding heifers are sold at 450 days
-// or at weaning (60 days).
+// or at weaning (60 days); the fattening flags that go with them.
 TEST(Progeny, EveryCalfBornEndsInExactlyOneCategory) {
-  struct Case { int cb, males, utifemp, utifemcr; float sale_age; };
-  const Case cases[] = {{0, 0, 1, 1, 450}, {0, 1, 3, 1, 450}, {0, 2, 4, 1, 450}, {1, 0, 2, 4, 450},
-                        {1, 1, 4, 3, 450}, {1, 2, 3, 2, 450}, {1, 0, 1, 3, 60}};
+  struct Case { int cb, males, utifemp, utifemcr; float sale_age; int pbf, pff0, pff1; };
+  const Case cases[] = {{0, 0, 1, 1, 450, 1, 0, 0}, {0, 1, 3, 1, 450, 0, 0, 0}, {0, 2, 4, 1, 450, 0, 0, 0},
+                        {1, 0, 2, 4, 450, 1, 1, 1}, {1, 1, 4, 3, 450, 0, 0, 0}, {1, 2, 3, 2, 450, 0, 0, 1},
+                        {1, 0, 1, 3, 60, 1, 0, 0}};
   for (const Case& t : cases) {
     SCOPED_TRACE(::testing::Message() << "cb " << t.cb << " males " << t.males << " uses " << t.utifemp << t.utifemcr
                                       << " sold at " << t.sale_age);
@@ -89,7 +82,7 @@ TEST(Progeny, EveryCalfBornEndsInExactlyOneCategory) {
     if (t.males == 1) m->mxmc[0] = 0.9f, m->mxmc[1] = 1.0f, m->cast[0] = m->cast[1] = 0, m->pcmf[0] = m->pcmf[1] = 0;
     if (t.males == 2) m->pcmf[0] = m->pcmf[1] = 1.0f;
     m->utifemp = t.utifemp, m->utifemcr = t.utifemcr;
-    derive_flags(*m);
+    m->pbf[0] = t.pbf, m->pbf[1] = t.cb * t.pbf, m->pff[0] = t.pff0, m->pff[1] = t.pff1;
     if (t.cb == 0)
       for (int k = 1; k <= 24; ++k) l1(*m, 1, k) = 3;  // left from a cross-bred system: not this system's
     progeny_structure(*m);

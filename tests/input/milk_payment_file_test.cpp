@@ -113,6 +113,10 @@ TEST_F(MilkPayment, SmallestClassTables) {
   EXPECT_EQ(read(3, 0, 0), "END");
   EXPECT_EQ(values(m->nfat, m->rf[0][0], m->rp[0][1]), "-1 0 0.5");
   EXPECT_FALSE(contains(t->results(), "Fat class limits") || contains(t->results(), "Fat payment"));
+  // Any count below -1 is not paid for either; its table has no class.
+  replace_in_file("INPUT28.TXT", "-1 \"Fat limits\"", "-4 \"Fat limits\"");
+  EXPECT_EQ(read(3, 0, 0), "END");
+  EXPECT_EQ(values(m->nfat, m->rf[0][0], m->rp[0][1]), "-4 0 0.5");
 
   // One cell-count class: no limits and one price.
   replace_in_file("INPUT28.TXT", "3 \"Cell classes\"", "1 \"Cell classes\"");
@@ -132,12 +136,10 @@ TEST_F(MilkPaymentDeathTest, ClassCountsOutsideTheTablesStop) {
     int milkprice;
     const char* message;
   } cases[] = {
-      {"2 \"Fat limits\"", "10 \"Fat limits\"", 3, "INPUT28.TXT, the value 10 of nfat .* -1 to 9"},
-      {"1 \"Protein limits\"", "-2 \"Protein limits\"", 4, "the value -2 of nprot .* -1 to 9"},
+      {"2 \"Fat limits\"", "10 \"Fat limits\"", 3, "INPUT28.TXT, the value 10 of nfat .* is above 9"},
       {"3 \"Cell classes\"", "8 \"Cell classes\"", 5, "the value 8 of nSCC .* 1 to 7"},
       {"3 \"Cell classes\"", "0 \"Cell classes\"", 2, "the value 0 of nSCC .* 1 to 7"},
-      {"1 \"a30 limits\"", "11 \"a30 limits\"", 3, "the value 11 of na30 .* -1 to 9"},
-      {"2 \"RCT limits\"", "-3 \"RCT limits\"", 5, "the value -3 of nRCT .* -1 to 9"},
+      {"1 \"a30 limits\"", "11 \"a30 limits\"", 3, "the value 11 of na30 .* is above 9"},
   };
   for (const auto& c : cases) {
     write_file("INPUT28.TXT", kInput28);

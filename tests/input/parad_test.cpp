@@ -16,7 +16,7 @@ using namespace testing_support;
 // The 24 options in file order, with a valid pure-bred default.
 struct Options24 {
   std::array<int, 24> v = {0, 1, 2, 2, 2, 1, 1, 0, 0, 1, 0, 1, 0, 1, 1, 0, 0, 5, 1, 0, 0, 0, 0, 0};
-  enum { cb, utifemcr = 6, cast1 = 8, ewopt = 10, gene_flow, milkprice = 14, LL = 17, gstd };
+  enum { cb, tech1, utifemcr = 6, cast1 = 8, ewopt = 10, gene_flow, milkquota = 13, LL = 17, gstd, claw_inc };
   Options24& set(int i, int value) {
     v[static_cast<size_t>(i)] = value;
     return *this;
@@ -36,8 +36,17 @@ TEST(Parad, EchoOptionsAndDerivedDimensions) {
   const struct {
     Options24 o;
     const char* dimensions;  // TT, CC, CT, i4, ja, jb
+    const char* warnings = "";
   } cases[] = {
       {O{}.set(O::cast1, 1), "28 52 76 53 0 0"},
+      // Values outside the listed ones run, each with a line on standard error.
+      {O{}.set(O::tech1, 0).set(O::milkquota, 0).set(O::gene_flow, 4).set(O::gstd, 9).set(O::claw_inc, 2),
+       "28 52 76 53 0 0",
+       "Warning: in the file PARAD.TXT, the value 0 of tech1 is none of the listed values (1 to 2); the run goes on.\n"
+       "Warning: in the file PARAD.TXT, the value 4 of gene_flow is none of the listed values (1 to 3); the run goes on.\n"
+       "Warning: in the file PARAD.TXT, the value 0 of milkquota is none of the listed values (1 to 3); the run goes on.\n"
+       "Warning: in the file PARAD.TXT, the value 9 of gstd is none of the listed values (1 to 3); the run goes on.\n"
+       "Warning: in the file PARAD.TXT, the value 2 of claw_inc is none of the listed values (0 to 1); the run goes on.\n"},
       {O{}.set(O::LL, 3).set(O::gene_flow, 2), "16 40 64 41 0 0"},
       {O{}.set(O::cb, 1).set(O::ewopt, 1).set(O::gene_flow, 3).set(O::LL, 15), "88 112 136 137 1 1"},
       {O{}.set(O::cb, 1).set(O::ewopt, 2).set(O::gene_flow, 2), "28 52 76 77 0 1"},
@@ -50,7 +59,9 @@ TEST(Parad, EchoOptionsAndDerivedDimensions) {
     auto m = new_model();
     TestIo t;
     ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
     load_parad(*m, t.io);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.warnings);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Reading data from PARAD.TXT\n");
     EXPECT_EQ(values(m->cb, m->LL, m->prodsys), values(c.o.v[O::cb], c.o.v[O::LL], 4));
     EXPECT_EQ(values(m->TT, m->CC, m->CT, m->i4, m->ja, m->jb), c.dimensions);
@@ -88,7 +99,7 @@ TEST(ParadDeathTest, ContradictoryOrImpossibleOptionsStop) {
   expect_parad_stop(O{}.set(O::LL, 16), "PARAD.TXT, the value 16 of LL is outside the range 3 to 15");
   expect_parad_stop(O{}.set(O::LL, 2), "the value 2 of LL is outside the range 3 to 15");
   expect_parad_stop(O{}.set(O::cb, 2).set(O::ewopt, 2), "value 2 of cb");
-  expect_parad_stop(O{}.set(O::milkprice, 0), "value 0 of milkprice");
+  expect_parad_stop(O{}.set(O::utifemcr, 5), "value 5 of utifemcr is outside the range 1 to 4");
 }
 
 TEST(ParadDeathTest, BrokenFilesNameTheFile) {

@@ -199,10 +199,12 @@ TEST_F(ProgenyCowFilesDeathTest, ImpossibleShares) {
 }
 
 TEST_F(ProgenyCowFiles, CowEchoSystemItemsAndUnusedClasses) {
-  // Nothing fattened, three difficulty classes, a pure-bred system.
+  // Nothing fattened, three difficulty classes of which none counts as
+  // difficult, a pure-bred system.
   set_numbers("PARAD.TXT", "Use of surplus pure-bred female calves", "1");
   set_numbers("INPUT15.TXT", "Proportion of male calves alive at 48 hours sold as young", "0.98");
   set_numbers("INPUT11.TXT", "Number of calving difficulty classes", "3");
+  set_numbers("INPUT11.TXT", "First calving difficulty class", "5");
   set_numbers("INPUT11.TXT", "Residual dry matter intake of cows", "0.3");
   read(read_input15, "INPUT15.TXT");
   ASSERT_EQ(m->paf[0], 0);
@@ -211,12 +213,12 @@ TEST_F(ProgenyCowFiles, CowEchoSystemItemsAndUnusedClasses) {
   // front of the texts starts each item's line.
   EXPECT_TRUE(e.starts_with("\nNumber of calving difficulty classes (easy, light help, hard pull, veterinary or caesarean)"
                             "    (count):  3 \nFirst calving difficulty class counted as a difficult calving    (class "
-                            "number):  3 \nLength of gestation    (days):    280.0000 "));
+                            "number):  5 \nLength of gestation    (days):    280.0000 "));
   EXPECT_FALSE(contains(e, "Feed losses in fattening") || contains(e, "Subsidy per fattened animal") ||
                contains(e, "beef") || contains(e, "difficulty class 4"));
   EXPECT_EQ(values(m->losff, m->dotfati, m->mcwb, m->praib, m->vetdys[3], m->labdys[3]), "0 0 0 0 0 0");
   // The cow values go to the cow category.
-  EXPECT_EQ(values(m->dyscl, m->rfi[30], m->dryf[30], m->fix[30], m->vetdys[2], m->costlab), "3 0.3 0.45 2.2 60 15");
+  EXPECT_EQ(values(m->dyscl, m->rfi[30], m->dryf[30], m->fix[30], m->vetdys[2], m->costlab), "5 0.3 0.45 2.2 60 15");
   EXPECT_TRUE(e.ends_with("\nProportion of cows registered in the herd book    (share, 0..1):      0.9000 \n\n"));
 }
 
@@ -226,8 +228,7 @@ TEST_F(ProgenyCowFilesDeathTest, CountsOutsideTheArraysStop) {
   } cases[] = {
       {"Number of calving difficulty classes", "0", "INPUT11\\.TXT, the value 0 of DD .*range 1 to 6"},
       {"Number of calving difficulty classes", "7", "the value 7 of DD .*range 1 to 6"},
-      {"First calving difficulty class", "0", "the value 0 of dyscl .*range 1 to 4"},
-      {"First calving difficulty class", "5", "the value 5 of dyscl .*range 1 to 4"},
+      {"First calving difficulty class", "0", "the value 0 of dyscl .*is below 1"},
       {"Maximum number of inseminations of a cow", "9", "the value 9 of inmax .*range 1 to 8"},
       {"Maximum number of inseminations of a heifer", "0", "the value 0 of inmaxh .*range 1 to 8"},
   };

@@ -1,0 +1,65 @@
+#pragma once
+// Requirements summed day by day over the time an animal spends in a
+// category. A daily term is evaluated in double precision and each day is
+// added to a single-precision running sum, as the requirement tables are
+// kept. A period of x days counts its whole days 1..trunc(x) and, where the
+// period does not end on a whole day, the fraction of the last day at the
+// value of day x.
+#include <cmath>
+
+namespace zelvan {
+
+// No animal lives this many days; a nonsense period is cut here rather than
+// running a loop for ever.
+inline constexpr int kMaxDays = 100000;
+
+// Whole days of a period of x days: truncation toward zero.
+inline int whole_days(float x) {
+  if (std::isnan(x)) return 0;
+  if (x > kMaxDays) return kMaxDays;
+  if (x < -kMaxDays) return -kMaxDays;
+  return static_cast<int>(x);
+}
+
+// Sum of the daily term over the whole days first..last (empty when last <
+// first).
+template <class Term>
+float day_sum(int first, int last, Term term) {
+  float s = 0;
+  for (int t = first; t <= last; ++t) s = static_cast<float>(s + term(static_cast<float>(t)));
+  return s;
+}
+
+// The share of the last, incomplete day of a period of x days (negative
+// for a negative x).
+template <class Term>
+double fractional_day(float x, Term term) {
+  return (x - std::trunc(x)) * term(x);
+}
+
+// Sum of the daily term over a period of x days, fraction of the last day
+// included.
+template <class Term>
+float partial_day_sum(float x, Term term) {
+  const float whole = day_sum(1, whole_days(x), term);
+  return static_cast<float>(whole + fractional_day(x, term));
+}
+
+// Metabolic weight W(t)^0.75 of an animal growing linearly from its start
+// weight; the weight itself is formed in single precision.
+inline auto metabolic_weight(float gain, float start) {
+  return [gain, start](float t) { return std::pow(static_cast<double>(gain * t + start), 0.75); };
+}
+
+// Daily energy (MJ NEL per kg of calf birth weight, before the scale
+// factor) and protein needs of the pregnant uterus on day t of gestation.
+inline double gestation_energy(float day) {
+  const double t = day;
+  return (0.4504 - 0.000766 * t) * std::exp(t * (0.03233 - 0.0000275 * t));
+}
+inline double gestation_protein(float day) {
+  const double t = day;
+  return (0.00167 - 0.00000211 * t) * std::exp(t * (0.0278 - 0.0000176 * t));
+}
+
+}  // namespace zelvan
