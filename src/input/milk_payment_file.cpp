@@ -69,6 +69,31 @@ void read_coagulation_classes(Io& io, TextIn& in, int paid, int& n, float* limit
   read_class_table(io, in, n, table, "%12.6f");
 }
 
+// The content payments integrate over the normal distribution of the trait
+// among the deliveries: a trait that is paid for needs a positive spread.
+[[noreturn]] void stop_no_spread(const char* item) {
+  std::printf("\nIn the file INPUT28.TXT, the standard deviation %s is not positive,\n", item);
+  std::puts("but the payment classes of this trait need the spread of its values.");
+  std::puts("Correct the error in INPUT28.TXT and restart the program.");
+  common_stop();
+}
+
+void check_spreads(const Model& m) {
+  if (m.milkprice < 3) return;
+  const struct {
+    bool paid;
+    float sd;
+    const char* item;
+  } traits[] = {
+      {m.nfat >= 0, m.sigmafat, "sigmafat (fat content)"},
+      {m.nprot >= 0, m.sigmaprot, "sigmaprot (protein content)"},
+      {m.ind_a30 == 1 && m.na30 >= 0, m.sigmaa30, "sigmaa30 (a30)"},
+      {m.ind_RCT == 1 && m.nRCT >= 0, m.sigmaRCT, "sigmaRCT (RCT)"},
+  };
+  for (const auto& t : traits)
+    if (t.paid && !(t.sd > 0.0f)) stop_no_spread(t.item);
+}
+
 }  // namespace
 
 void read_input28(Model& m, Io& io, TextIn& in) {
@@ -173,6 +198,7 @@ void read_input28(Model& m, Io& io, TextIn& in) {
   }
 
   std::fputs("\n\n", io.out);
+  check_spreads(m);
 }
 
 }  // namespace zelvan

@@ -148,5 +148,31 @@ TEST_F(MilkPaymentDeathTest, ClassCountsOutsideTheTablesStop) {
   }
 }
 
+// A paid content trait needs a positive standard deviation; one that is
+// not paid for, and the cell score, may have none.
+TEST_F(MilkPaymentDeathTest, PaidTraitsWithoutSpreadStop) {
+  const struct {
+    const char *from, *to;
+    int milkprice, ind_a30;
+    const char* message;  // nullptr: read to the end
+  } cases[] = {
+      {"0.25 \"Sd fat\"", "0 \"Sd fat\"", 3, 0, "INPUT28.TXT, the standard deviation sigmafat"},
+      {"3.5 \"Sd RCT\"", "0 \"Sd RCT\"", 3, 0, "INPUT28.TXT, the standard deviation sigmaRCT"},
+      {"9.0 \"Sd a30\"", "0 \"Sd a30\"", 1, 1, nullptr},  // a30 read but not paid in system 1
+      {"2 \"Fat limits\"", "-1 \"Fat limits\"", 3, 0, nullptr},
+      {"1.1 \"Sd score\"", "0 \"Sd score\"", 4, 0, nullptr},
+  };
+  for (const auto& c : cases) {
+    write_file("INPUT28.TXT", kInput28);
+    replace_in_file("INPUT28.TXT", c.from, c.to);
+    if (c.from[0] == '2') replace_in_file("INPUT28.TXT", "0.25 \"Sd fat\"", "0 \"Sd fat\"");  // fat not paid
+    if (c.message == nullptr) {
+      EXPECT_EQ(read(c.milkprice, c.ind_a30, 1), "END") << c.to;
+    } else {
+      expect_stop([&] { read(c.milkprice, c.ind_a30, 1); }, c.message);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zelvan
