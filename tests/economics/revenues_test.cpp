@@ -39,9 +39,10 @@ TEST(Revenues, SoldPerKgOrPerHead) {
 
 // Milk less discarded milk at 0.4 MU/kg (360 MU); a culled cow's carcass is
 // 900 MU, paid in full for conception failure, at 80 % after dystocia or for
-// health; empty cows bring nothing, lost cows their milk.
+// health; empty cows bring nothing, lost cows their milk. The cows are all
+// pure-bred, whatever the breed of their calves.
 TEST(Revenues, CowCyclesPaidByFate) {
-  auto m = farm(0);
+  auto m = farm(1);
   m->prmilk = 0.4f, m->mast_inc = 1;
   for (int e = 25; e <= 52; ++e) m->milksum[e] = 1000, m->discow[e] = 100, m->l2[e - 24] = 1.0 / 28;
   revenues(*m);
