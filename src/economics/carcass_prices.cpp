@@ -48,9 +48,10 @@ void carcass_prices(Model& m) {
     m.pr[o + 12] = (m.prh / 100) * m.pr[o + 12];
     if (m.pbf[j] == 1) m.pr[o + 14] = (m.prb / 100) * m.pr[o + 14];
     if (m.cast[j] == 1) m.pr[o + 17] = (m.prcs / 100) * m.pr[o + 17];
+    // The cow price is scaled inside the loop over breed indices, so a
+    // system with cross-bred calves scales it once per breed index.
+    m.pr[30] = (m.prc / 100) * m.pr[30];
   }
-  // Culled cows are all pure-bred: their price is scaled once.
-  m.pr[30] = (m.prc / 100) * m.pr[30];
 }
 
 }  // namespace zelvan

@@ -43,6 +43,9 @@ TEST(Revenues, SoldPerKgOrPerHead) {
 // pure-bred, whatever the breed of their calves.
 TEST(Revenues, CowCyclesPaidByFate) {
   auto m = farm(1);
+  revenues(*m);  // the cow price is scaled by prc / 100 once per breed index
+  EXPECT_FLOAT_EQ(m->pr[30], 3 * 0.03f);
+  m->cb = 0;
   m->prmilk = 0.4f, m->mast_inc = 1;
   for (int e = 25; e <= 52; ++e) m->milksum[e] = 1000, m->discow[e] = 100, m->l2[e - 24] = 1.0 / 28;
   revenues(*m);
