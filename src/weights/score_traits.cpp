@@ -81,6 +81,21 @@ void form_marginals(Model& m, const ScoreTrait& s, int j, int n, int cells) {
   }
 }
 
+// Copies the distribution of breed index j into its saved copy, or back.
+void copy_distribution(Model& m, const ScoreTrait& s, int j, bool save) {
+  const int n = class_count(m, s);
+  const int cells = cells_per_class(m, s);
+  for (int c = 0; c < n; ++c)
+    for (int o = 0; o < cells; ++o) {
+      float& x = cell(m, s, j, c, o);
+      if (save) {
+        m.zzdist[c][o] = x;
+      } else {
+        x = m.zzdist[c][o];
+      }
+    }
+}
+
 // Mean class number (classes counted from 1) of class shares.
 float mean_score(const float* share, int n) {
   double score = 0.0;
@@ -97,8 +112,7 @@ void save_score_distribution(Model& m, int trait, int j) {
   if (s == nullptr) return;
   const int n = class_count(m, *s);
   const int cells = cells_per_class(m, *s);
-  for (int c = 0; c < n; ++c)
-    for (int o = 0; o < cells; ++o) m.zzdist[c][o] = cell(m, *s, j, c, o);
+  copy_distribution(m, *s, j, true);
   // Without calvings of this breed index the distribution carries no weight:
   // the classes stay empty and the trait cannot move.
   const bool weighted = s->scale != Scale::calving || m.totcal[j] != 0.0f;
@@ -150,11 +164,7 @@ void shift_score_thresholds(Model& m, int trait, int j, double shift) {
 
 void restore_score_distribution(Model& m, int trait, int j) {
   const ScoreTrait* s = score_trait(trait);
-  if (s == nullptr) return;
-  const int n = class_count(m, *s);
-  const int cells = cells_per_class(m, *s);
-  for (int c = 0; c < n; ++c)
-    for (int o = 0; o < cells; ++o) cell(m, *s, j, c, o) = m.zzdist[c][o];
+  if (s != nullptr) copy_distribution(m, *s, j, false);
 }
 
 }  // namespace zelvan
