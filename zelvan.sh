@@ -45,8 +45,8 @@ sudo_prefix() {
 cannot_install() {
   {
     echo "zelvan.sh: these Debian packages are missing and could not be installed: $*"
-    echo "Install them with:"
-    echo "  $(sudo_prefix)apt-get install $*"
+    echo "Install them (as root, or with sudo) with:"
+    echo "  $(sudo_prefix)apt-get update && $(sudo_prefix)apt-get install $*"
   } >&2
   exit 1
 }

@@ -178,8 +178,8 @@ void expect_stop(const std::function<void()>& run, const std::string& message) {
 }
 
 ProgramRun run_program_here(const std::string& answer) {
-  const std::string command = "echo '" + answer + "' | " + ZELVAN_BINARY + " 2>&1";
-  ProgramRun run{"", -1};
+  const std::string command = "echo '" + answer + "' | " + ZELVAN_BINARY + " 2>STDERR.LOG";
+  ProgramRun run{"", -1, ""};
   std::FILE* p = popen(command.c_str(), "r");
   if (p == nullptr) return run;
   char buffer[4096];
@@ -187,6 +187,7 @@ ProgramRun run_program_here(const std::string& answer) {
   while ((got = std::fread(buffer, 1, sizeof buffer, p)) > 0) run.out.append(buffer, got);
   const int status = pclose(p);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = read_file("STDERR.LOG");
   return run;
 }
 

@@ -85,10 +85,13 @@ void read_all_input(Model& m, TestIo& t);
 void expect_stop(const std::function<void()>& run, const std::string& message);
 
 // Runs build/zelvan in the current directory with `answer` on standard
-// input; returns what it printed on standard output and its exit status.
+// input; returns what it printed on standard output and on standard error
+// (kept apart, so that warnings do not break up the console dialogue) and
+// its exit status.
 struct ProgramRun {
   std::string out;
   int status;
+  std::string err;
 };
 ProgramRun run_program_here(const std::string& answer = "RESULTS.TXT");
 

@@ -3,6 +3,8 @@
 // the order here only groups the variables by subsystem.
 #include "report/dump.h"
 
+#include <algorithm>
+
 namespace zelvan {
 
 namespace {
@@ -35,6 +37,9 @@ std::vector<DumpEntry> dump_table(const Model& m) {
   const Range states{0, m.TT};
   const Range gene_classes{0, ACM - 1};
   const Range cycle_plus{0, m.LL};
+  // Classes and cells per class of the categorical trait last changed.
+  const Range score_classes{0, std::max({m.p1, m.p2, m.DD}) - 1};
+  const Range score_cells{0, std::max({m.p1, m.p2, m.LL}) - 1};
 
   std::vector<DumpEntry> t = {
       // Dimension constants.
@@ -263,7 +268,8 @@ std::vector<DumpEntry> dump_table(const Model& m) {
       V(Pcflmcc, "%10.4f", {breed}), V(Pcflmcb, "%10.4f", {breed}), V(Pcflmch, "%10.4f", {breed}),
       V(Pcflmcca, "%10.4f", {breed}), V(Pcfcmcc, "%10.4f", {breed}), V(Pcfcmcb, "%10.4f", {breed}),
       V(Pcfcmch, "%10.4f", {breed}), V(Pcfcmcca, "%10.4f", {breed}), V(dysscoreavf, "%10.4f", {breed}),
-      V(dysscoreavm, "%10.4f", {breed}),
+      V(dysscoreavm, "%10.4f", {breed}), V(zzdist, "%f", {score_classes, score_cells}), V(margsc, "%f", {score_classes}),
+      V(thrsc, "%f", {score_classes}), V(nwarn, "%d"), V(ewwarn, "%d", {{0, m.nwarn - 1}, three}),
 
       // Gene flow.
       V(acm, "%d"), V(m_gf0, "%f", {gene_classes}, SUPPRESS), V(m_gf, "%f", {gene_classes}, SUPPRESS),

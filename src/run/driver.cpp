@@ -12,6 +12,8 @@
 #include "report/dump.h"
 #include "report/results_file.h"
 #include "run/schedule.h"
+#include "weights/economic_weights.h"
+#include "weights/gene_flow.h"
 #include "weights/profit.h"
 
 namespace zelvan {
@@ -67,6 +69,11 @@ void open_results(Io& io) {
 
 [[noreturn]] void final_slot(Model& m, Io& io) {
   std::printf("Calculating gene flow\n");
+  gene_flow(m);
+  weight_differences(m);
+  standardise_weights(m);
+  std::fflush(stdout);
+  print_weight_warnings(m, stderr);
   std::printf("Writing results to output file\n");
   write_results(m, io);
   std::fclose(io.out);

@@ -117,23 +117,23 @@ void group_slot(Model& m, const Block& b, int j, int offset) {
       break;
     case 1:
       m.Tprofh = m.Tprof;
-      record_raised_run(m, b.trait, j);
+      record_raised_run(m, b.trait, Estimate::first);
       set_pair_value(m, b, j, 0, 1);
       break;
     case 2:
       m.Tprofl = m.Tprof;
-      record_lowered_run(m, b.trait, j);
+      record_lowered_run(m, b.trait, Estimate::first);
       store_weight(m, b.trait, j, Estimate::first);
       set_pair_value(m, b, j, 1, 0);
       break;
     case 3:
       m.Tprofh = m.Tprof;
-      record_raised_run(m, b.trait, j);
+      record_raised_run(m, b.trait, Estimate::final);
       set_pair_value(m, b, j, 1, 1);
       break;
     default:
       m.Tprofl = m.Tprof;
-      record_lowered_run(m, b.trait, j);
+      record_lowered_run(m, b.trait, Estimate::final);
       store_weight(m, b.trait, j, Estimate::final);
       change_trait(m, b.trait, j, Change::restore, 0.0);
       break;

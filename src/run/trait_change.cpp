@@ -39,7 +39,7 @@ float changed(Change what, double amount, float saved) {
 // pp(c, 1) are kept at their own category index of zzlosc, the culling rates
 // at the cycle index; the two ranges do not overlap.
 void change_cow_losses(Model& m, Change what, double amount) {
-  for (int c = 1; c <= m.LL; ++c) {
+  for (int c = 1; c <= cycles(m); ++c) {
     float& loss = m.pp[6 * c + 19];
     float& culling = m.culh[c - 1];
     if (what == Change::save) {
@@ -53,15 +53,18 @@ void change_cow_losses(Model& m, Change what, double amount) {
   if (what == Change::save) m.tvm = m.losc;
 }
 
-// A disease incidence per lactation with its daily table (traits 37 and 46).
-void change_disease(Model& m, float (&incidence)[L], float (&daily)[3][DL], Change what, double amount) {
+// A disease incidence per lactation with its daily table (traits 37 and 46);
+// the reference value is the herd's number of cases per cow and lactation.
+void change_disease(Model& m, float (&incidence)[L], float (&daily)[3][DL], float cases, Change what,
+                    double amount) {
   if (what == Change::save) {
-    for (int i = 0; i < m.LL; ++i) m.zzircmy[i] = incidence[i];
+    m.tvm = cases;
+    for (int i = 0; i < cycles(m); ++i) m.zzircmy[i] = incidence[i];
     for (int k = 0; k < 3; ++k)
       for (int d = 0; d < DL; ++d) m.zzdmi[k][d] = daily[k][d];
     return;
   }
-  for (int i = 0; i < m.LL; ++i) incidence[i] = changed(what, amount, m.zzircmy[i]);
+  for (int i = 0; i < cycles(m); ++i) incidence[i] = changed(what, amount, m.zzircmy[i]);
   for (int k = 0; k < 3; ++k)
     for (int d = 0; d < DL; ++d) daily[k][d] = changed(what, amount, m.zzdmi[k][d]);
 }
@@ -126,10 +129,10 @@ void change_trait(Model& m, int trait, int j, Change what, double amount) {
       change_cow_losses(m, what, amount);
       break;
     case 37:
-      change_disease(m, m.ircmy, m.dmi, what, amount);
+      change_disease(m, m.ircmy, m.dmi, m.ymi, what, amount);
       break;
     case 46:
-      change_disease(m, m.ircdy, m.dcdi, what, amount);
+      change_disease(m, m.ircdy, m.dcdi, m.ycdi, what, amount);
       break;
     case 42: {
       float* values[4] = {&m.rfifc1[j], &m.rfimc1[j], &m.rfifc2[j], &m.rfimc2[j]};

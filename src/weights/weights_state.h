@@ -8,6 +8,8 @@
 
 namespace zelvan {
 
+inline constexpr int NWARN = 160;  // warnings kept about weights that could not be evaluated
+
 struct WeightsState {
   float ew0[NT][3];     // economic weight of trait t, breed index j, from the +-1 % pair of runs, MU per unit
   float ew[NT][3];      // economic weight of trait t, breed index j, from the +-0.5 % pair (final), MU per unit
@@ -38,6 +40,13 @@ struct WeightsState {
   float Pcfcmcca[J];    // mean class of castrate carcasses, second classification
   float dysscoreavf[J]; // mean calving-difficulty score with female calves
   float dysscoreavm[J]; // mean calving-difficulty score with male calves
+  float zzdist[P1][P2]; // saved distribution of the categorical trait being changed: [class][cell of the class]
+  float margsc[P1];     // share of each class of the saved distribution
+  float thrsc[P1];      // liability threshold above each class (all but the last), standard deviations
+
+  // Weights that could not be evaluated (zero denominators), for the results.
+  int nwarn;               // number of warnings kept
+  int ewwarn[NWARN][3];    // one warning: trait (0: the gene flow as a whole), breed index (-1: none), reason
 
   // Gene flow.
   int acm;              // last age class of the gene-flow model: acdd + acsb + acsd + acdc + 3

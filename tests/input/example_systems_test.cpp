@@ -199,7 +199,7 @@ TEST(ExampleSystems, UnlistedValuesRunToTheEnd) {
     for (const auto& e : c.edits) set_numbers(e[0], e[1], e[2]);
     const ProgramRun run = run_program_here();
     EXPECT_EQ(run.status, 0) << c.name;
-    EXPECT_TRUE(contains(run.out, c.warning)) << c.name;
+    EXPECT_TRUE(contains(run.err, c.warning)) << c.name;
     EXPECT_TRUE(contains(run.out, "Thank you for using program ZELVAN.")) << c.name << run.out;
     EXPECT_FALSE(contains(read_file("RESULTS.TXT"), "Warning")) << c.name;
   }

@@ -32,8 +32,8 @@ Would run: apt-get update && apt-get install -y --no-install-recommends libgtest
   "|deps --dry-run|0|All Debian packages of packages.txt are installed.|"
   "libgtest-dev cmake|deps|1|Installing the missing Debian packages: cmake libgtest-dev
 zelvan.sh: these Debian packages are missing and could not be installed: cmake libgtest-dev
-Install them with:
-  apt-get install cmake libgtest-dev|-q update
+Install them (as root, or with sudo) with:
+  apt-get update && apt-get install cmake libgtest-dev|-q update
 -q install -y --no-install-recommends cmake libgtest-dev"
 )
 for c in "${cases[@]}"; do

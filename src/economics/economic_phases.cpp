@@ -1,9 +1,0 @@
-// The feeding and economic phases are built on the herd model; until they
-// are, a run passes through them without changing the state.
-#include "economics/economic_phases.h"
-
-namespace zelvan {
-
-void revenues(Model&) {}
-
-}  // namespace zelvan
