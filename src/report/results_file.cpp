@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "report/results_writer.h"
+#include "weights/economic_weights.h"
 
 namespace zelvan {
 
@@ -386,7 +387,9 @@ int weight_columns(const Model& m, int t) {
 }
 
 // A weight is shown when it is not negligible; with cross-bred progeny only
-// the cross-bred weight counts.
+// the cross-bred weight counts. The model tests that weight even for the
+// traits whose only weight is the one of the dams' herd, which it therefore
+// never shows with cross-bred progeny only.
 bool weight_shown(const Model& m, int t) {
   if (m.ewopt == 1) return std::fabs(static_cast<double>(m.ew[t][1])) > 1e-6;
   double sum = 0;
@@ -415,6 +418,12 @@ void trait_weights(ResultsWriter& w) {
         line.dash(end, 4);
       }
     }
+  }
+  // A weight that could not be evaluated stays 0 and is left out of the
+  // table; say which and why, so that no 0 is taken for a weight.
+  if (m.nwarn > 0) {
+    w.text("\n\n");
+    print_weight_warnings(m, w.out);
   }
 }
 

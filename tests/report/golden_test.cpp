@@ -1,6 +1,6 @@
 // Whole runs of the bundled examples compared byte for byte with the
 // committed reference outputs in tests/golden/<example>/: the console
-// transcript, the results file and both dumps. The processor-time figures
+// transcript, what went to standard error, the results file and both dumps. The processor-time figures
 // (the seconds of the closing line, the clock readings zac and kon of the
 // dumps) differ from run to run and are left out.
 //
@@ -62,6 +62,7 @@ TEST(Golden, ExamplesReproduceTheirReferenceOutputs) {
       std::string text;
     } outputs[] = {
         {"console.txt", console_without_time(run.out)},
+        {"stderr.txt", run.err},
         {"RESULTS.TXT", read_file("RESULTS.TXT")},
         {"CHECKDhelp", dump_without_clock(read_file("CHECKDhelp"))},
         {"CHECKD", dump_without_clock(read_file("CHECKD"))},

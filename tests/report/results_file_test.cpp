@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "weights/economic_weights.h"
 
 namespace zelvan {
 namespace {
@@ -169,14 +170,18 @@ TEST(ResultsLines, TraitTableColumnsFollowTheEvaluatedBreeds) {
     const std::string r = write(*m).results;
     EXPECT_TRUE(contains(r, c.line)) << "ewopt " << c.ewopt << " trait " << c.trait;
   }
-  // A negligible weight and a trait that is not evaluated get no line.
+  // A negligible weight and a trait that is not evaluated get no line; a
+  // weight that could not be evaluated is named after the table.
   auto m = system_model(0, 3);
   m->ew[31][0] = 1e-6f;
   m->ew[32][0] = 5.0f;
   m->to[32] = 1;
+  m->nwarn = 1;
+  m->ewwarn[0][0] = 31, m->ewwarn[0][1] = 0, m->ewwarn[0][2] = kTraitDoesNotMove;
   const std::string r = write(*m).results;
   EXPECT_FALSE(contains(r, "31 Milk yield, per kg per lactation\n"));
   EXPECT_FALSE(contains(r, "32 Fat content, per percentage point\n"));
+  EXPECT_TRUE(contains(r, "\n\nWarning: the economic weight of trait 31 (breed index 0) could not be evaluated"));
 }
 
 TEST(ResultsLines, ComponentAndRelativeWeights) {
