@@ -5,6 +5,7 @@
 #include "report/results_file.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <initializer_list>
 
@@ -505,6 +506,18 @@ void single_component_weights(ResultsWriter& w) {
   w.blocks(apply, 1);
 }
 
+// The last block ends the template. Further blocks mean a template that
+// was written for another program; the results are then mislabelled.
+void warn_if_template_goes_on(TextIn& tpl) {
+  for (int c = std::fgetc(tpl.fp); c != EOF; c = std::fgetc(tpl.fp)) {
+    if (c == '"') {
+      std::fprintf(stderr, "Warning: %s holds more label blocks than the results file uses; "
+                           "its labels do not match the numbers.\n", tpl.name);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void write_results(const Model& m, Io& io) {
@@ -530,6 +543,7 @@ void write_results(const Model& m, Io& io) {
   relative_weights(w);
   single_component_weights(w);
   w.copy(1);
+  warn_if_template_goes_on(io.textd);
 }
 
 }  // namespace zelvan
