@@ -89,6 +89,8 @@ void read_input27(Model& m, Io& io, TextIn& in) {
   m.n_sac = static_cast<int>(readint(io.out, in));
   check_selected_class(m, in.name);
   m.l_inv = readfloat(io.out, in);
+  // The gene flow is followed year by year over the investment period.
+  if (m.l_inv > 100) stop_age_too_large(in.name, "l_inv (investment period, years)", 365.0 * m.l_inv);
 
   for (auto& row : m.PM) {
     for (double& x : row) x = 0.0;
