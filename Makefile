@@ -7,7 +7,7 @@ EXAMPLE ?= holstein
 .PHONY: all test bench run clean goldens template
 
 all: $(BUILD)/Makefile
-	cmake --build $(BUILD) -j $(JOBS) --target zelvan
+	cmake --build $(BUILD) -j $(JOBS) --target zelvan zelvan-batch
 
 $(BUILD)/Makefile:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)

@@ -132,8 +132,10 @@ void read_input23(Model& m, Io& io, TextIn& in) {
   scalar_if(bulls, io, in, m.prb);
   scalar_if(castrates, io, in, m.prcs);
   m.p1 = static_cast<int>(readint(io.out, in));
+  mark_count(in);
   check_rows(m);
   m.p2 = static_cast<int>(readint(io.out, in));
+  mark_count(in);
   check_columns(m);
   scalar_if(m.pbf[1] == 1, io, in, m.wbfatb);
   scalar_if(m.pff[1] == 1, io, in, m.whfatb);

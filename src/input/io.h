@@ -14,6 +14,7 @@ struct Io {
   std::FILE* out = nullptr;                 // results file
   char results_name[kMaxResultsName + 1];  // results file name typed by the user
   int section = 0;                          // number of the last input file echoed
+  NumberRecorder* recorder = nullptr;       // passed to every data file opened, when set
 };
 
 }  // namespace zelvan

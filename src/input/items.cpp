@@ -45,6 +45,7 @@ void read_vector(Io& io, TextIn& in, float* values, int count, const char* forma
 
 int read_count(Io& io, TextIn& in, const char* item, long lo, long hi) {
   const int v = static_cast<int>(readint(io.out, in));
+  mark_count(in);
   if ((lo != kNoLimit && v < lo) || (hi != kNoLimit && v > hi)) stop_out_of_range(in.name, item, v, lo, hi);
   return v;
 }

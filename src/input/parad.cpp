@@ -9,7 +9,7 @@ namespace zelvan {
 
 namespace {
 
-constexpr int kOptions = 24;
+}  // namespace
 
 void store_options(Model& m, const int (&v)[kOptions]) {
   int i = 0;
@@ -38,6 +38,8 @@ void store_options(Model& m, const int (&v)[kOptions]) {
   m.rfi_fa = v[i++];
   m.rfi_cow = v[i++];
 }
+
+namespace {
 
 // Contradictory combinations of options, tested in this order.
 void check_combinations(const Model& m) {
@@ -136,6 +138,7 @@ void read_parad(Model& m, Io& io) {
   m.prodsys = 4;
 
   in = open_text("PARAD.TXT");
+  in.recorder = io.recorder;
   std::printf("Reading data from PARAD.TXT\n");
   outputr(in);
   int v[kOptions];

@@ -7,7 +7,11 @@
 
 namespace zelvan {
 
-void read_parad(Model& m, Io& io);  // PARAD.TXT: echo, options, checks, derived dimensions
+void read_parad(Model& m, Io& io);
+
+// The options in the order in which PARAD.TXT holds them.
+inline constexpr int kOptions = 24;
+void store_options(Model& m, const int (&v)[kOptions]);  // PARAD.TXT: echo, options, checks, derived dimensions
 
 void read_input15(Model& m, Io& io, TextIn& in);  // progeny and fattening
 void read_input11(Model& m, Io& io, TextIn& in);  // cows

@@ -58,6 +58,7 @@ void read_data_files(Model& m, Io& io) {
       continue;
     }
     TextIn in = open_text(step.file);
+    in.recorder = io.recorder;
     std::printf("Reading data from %s\n", step.file);
     if (step.number > 0) inp07(io.out, step.number, ++io.section);
     step.read(m, io, in);

@@ -113,22 +113,25 @@ int current_line(TextIn& in) {
   return line;
 }
 
-int scan_int(TextIn& in) {
-  int v = 0;
-  check_scan(in, std::fscanf(in.fp, "%d", &v));
+// One number in the conversion `format`, reported to the recorder with the
+// bytes it came from.
+template <class T>
+T scan_number(TextIn& in, const char* format, NumberKind kind) {
+  T v{};
+  const long begin = in.recorder != nullptr ? std::ftell(in.fp) : 0;
+  check_scan(in, std::fscanf(in.fp, format, &v));
+  if (in.recorder != nullptr) in.recorder->number(in.name, begin, std::ftell(in.fp), kind, static_cast<double>(v));
   return v;
 }
 
-float scan_float(TextIn& in) {
-  float v = 0.0f;
-  check_scan(in, std::fscanf(in.fp, "%f", &v));
-  return v;
-}
+int scan_int(TextIn& in) { return scan_number<int>(in, "%d", NumberKind::i32); }
 
-double scan_double(TextIn& in) {
-  double v = 0.0;
-  check_scan(in, std::fscanf(in.fp, "%lf", &v));
-  return v;
+float scan_float(TextIn& in) { return scan_number<float>(in, "%f", NumberKind::f32); }
+
+double scan_double(TextIn& in) { return scan_number<double>(in, "%lf", NumberKind::f64); }
+
+void mark_count(TextIn& in) {
+  if (in.recorder != nullptr) in.recorder->count(in.name);
 }
 
 void readcom(TextIn& in) { skip_marks(in, SLASH, 2); }

@@ -14,10 +14,28 @@
 
 namespace zelvan {
 
+enum class NumberKind { i32, f32, f64 };  // conversion a number was read with
+
+// Observer of the numbers read, for tools that edit the data files and need
+// to know which number of which file fills which variable. The program
+// itself reads without one.
+struct NumberRecorder {
+  // A number of file `name` was read with `kind`; its text ends at byte
+  // `end` and starts after blanks from byte `begin`.
+  virtual void number(const char* name, long begin, long end, NumberKind kind, double value) = 0;
+  // The number just read from file `name` is a count: how many numbers
+  // follow depends on it.
+  virtual void count(const char* name) = 0;
+
+ protected:
+  ~NumberRecorder() = default;
+};
+
 // An input stream together with the name of its file, for messages.
 struct TextIn {
-  std::FILE* fp = nullptr;  // open stream, read strictly forward
-  const char* name = "";    // file name as opened, e.g. "INPUT15.TXT"
+  std::FILE* fp = nullptr;               // open stream, read strictly forward
+  const char* name = "";                 // file name as opened, e.g. "INPUT15.TXT"
+  NumberRecorder* recorder = nullptr;    // told of every number read, when set
 };
 
 // Opens a file for reading; stops with a message naming it when it cannot.
@@ -32,6 +50,9 @@ int current_line(TextIn& in);
 int scan_int(TextIn& in);
 float scan_float(TextIn& in);
 double scan_double(TextIn& in);
+
+// Tells the recorder, if any, that the number just read is a count.
+void mark_count(TextIn& in);
 
 void readcom(TextIn& in);                 // skip a comment: up to and including the second '/'
 void readdes(TextIn& in);                 // skip up to and including the fourth '"' (a whole item)

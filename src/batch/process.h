@@ -1,0 +1,29 @@
+#pragma once
+// zelvan as a child process: started in its run directory with the name of
+// the results file on its standard input, its console text and standard
+// error kept in files of that directory.
+#include <string>
+#include <sys/types.h>
+
+namespace zelvan::batch {
+
+inline constexpr const char* kResultsName = "RESULTS.TXT";
+inline constexpr const char* kConsoleName = "console.txt";
+inline constexpr const char* kErrorsName = "stderr.txt";
+
+// Path of the zelvan program: next to the running zelvan-batch.
+std::string zelvan_path();
+
+// Starts zelvan in dir; returns the process id, or -1.
+pid_t start_zelvan(const std::string& program, const std::string& dir);
+
+// Waits for any started child; returns its id and exit status, or -1.
+pid_t wait_any(int& status);
+
+// Runs zelvan in dir and waits for it; true when it ended with status 0.
+bool run_zelvan(const std::string& program, const std::string& dir);
+
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& text);
+
+}  // namespace zelvan::batch

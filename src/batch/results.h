@@ -1,0 +1,52 @@
+#pragma once
+// What one run of zelvan wrote, read back: the options, the digests of the
+// input files read, the key figures of the base run, the weights of every
+// evaluated trait from the trait, component and relative-weight tables of
+// the results file, and the warnings.
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace zelvan::batch {
+
+struct TraitRow {
+  int number = 0;                        // trait number 1..47
+  std::string name;                      // label of the trait table
+  std::string unit;                      // "per kg", "per percentage point", ...
+  int breed = 0;                         // breed index: 0 pure-bred, 1 cross-bred, 2 dams' herd
+  double weight = 0;                     // final weight per cow and year, MU per unit
+  std::optional<double> per_calf;        // weight / calves of the breed index per calving
+  std::optional<double> calves, cows;    // components over the gene flow, MU per unit
+  std::optional<double> gsd_calves, gsd_cows;            // per genetic standard deviation, MU
+  std::optional<double> relative_calves, relative_cows;  // relative weights, per cent
+};
+
+struct RunResult {
+  std::string dir;
+  bool completed = false;               // the results file and CHECKD were written
+  std::string message;                  // the input message a stopped run ended with
+  std::string version;                  // program version from the console banner
+  std::vector<std::pair<std::string, int>> options;   // PARAD.TXT, in file order
+  std::vector<std::pair<std::string, std::string>> inputs;  // file read, SHA-256
+  std::vector<std::pair<std::string, double>> key;    // key figures of the base run
+  std::vector<TraitRow> traits;
+  std::vector<std::string> warnings;
+};
+
+// Reads the files zelvan left in dir.
+RunResult read_run(const std::string& dir);
+
+nlohmann::ordered_json to_json(const RunResult& r);
+RunResult from_json(const nlohmann::ordered_json& j);
+std::string trait_csv(const RunResult& r);
+
+std::string csv_field(const std::string& s);              // quoted when it holds , " or a line end
+std::string csv_number(const std::optional<double>& x);   // 9 significant digits, empty when absent
+
+// Trait groups of the charts.
+const char* trait_group(int trait);
+
+}  // namespace zelvan::batch
