@@ -115,14 +115,25 @@ void split_label(const std::string& label, std::string& name, std::string& unit)
   unit = at == std::string::npos ? "" : label.substr(at + 2);
 }
 
+// The message of a stopped run: the last paragraph of its console text,
+// without the progress lines that led up to it.
 std::string stop_message(const std::vector<std::string>& console) {
-  std::string msg;
+  std::vector<std::string> block, last;
   for (const std::string& l : console) {
-    if (l.empty() || l.rfind("Reading data from", 0) == 0 || l.rfind("Calculating", 0) == 0 ||
-        l.rfind("Please enter", 0) == 0 || l.rfind("Running ZELVAN", 0) == 0 ||
-        l.rfind("Economic weights of", 0) == 0 || l.rfind("from a deterministic", 0) == 0 ||
-        l.rfind("Written by", 0) == 0 || l.rfind("Writing results", 0) == 0)
+    if (l.find_first_not_of(' ') == std::string::npos) {
+      if (!block.empty()) last = block;
+      block.clear();
       continue;
+    }
+    if (l.rfind("Reading data from", 0) == 0 || l.rfind("Calculating", 0) == 0 || l.rfind("Testing data", 0) == 0 ||
+        l.rfind("Please enter", 0) == 0 || l.rfind(' ', 0) == 0)
+      continue;
+    block.push_back(l);
+  }
+  if (!block.empty()) last = block;
+  std::string msg;
+  for (std::string l : last) {
+    while (!l.empty() && l.back() == ' ') l.pop_back();
     msg += (msg.empty() ? "" : " ") + l;
   }
   return msg;
