@@ -68,6 +68,10 @@ int main(int argc, char** argv) {
   auto* collect = grid->add_option("--collect", g.collect, "Gather the results of emitted scenario directories");
   emit->excludes(collect);
 
+  if (argc > 1 && argv[1][0] != '-' && std::string(argv[1]) != "run" && std::string(argv[1]) != "grid") {
+    std::fprintf(stderr, "zelvan-batch: unknown subcommand %s: run or grid (see --help)\n", argv[1]);
+    return 2;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
