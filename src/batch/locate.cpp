@@ -58,8 +58,8 @@ constexpr int kUnread = -1, kDerived = -2, kAmbiguous = -3;
 // Told of every number; at each number it looks whether a variable asked for
 // changed since the number before, and if so which recent number it holds:
 // the last one when it matches (read straight into the variable), otherwise
-// the only matching number read since the last change (read into a local
-// first and stored after).
+// the only matching number of the same file read since the last change (read
+// into a local first and stored after).
 struct Tracker final : NumberRecorder {
   std::vector<Number> numbers;
   std::vector<Element> targets;
@@ -80,7 +80,7 @@ struct Tracker final : NumberRecorder {
         continue;
       }
       for (std::size_t k = window; k < numbers.size(); ++k) {
-        if (!fills(numbers[k], targets[t])) continue;
+        if (numbers[k].file != numbers.back().file || !fills(numbers[k], targets[t])) continue;
         from[t] = from[t] == kDerived ? static_cast<int>(k) : kAmbiguous;
       }
     }
@@ -211,7 +211,9 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) 
       f >> option >> count >> l.file >> l.begin >> l.end >> whole >> l.value;
       l.option = option == 1;
       l.whole = whole == 1;
-      l.line = line_at(read_file(dir + "/" + l.file), l.begin);
+      const std::string text = read_file(dir + "/" + l.file);
+      while (l.begin < l.end && std::isspace(static_cast<unsigned char>(text[l.begin]))) ++l.begin;
+      l.line = line_at(text, l.begin);
       if (count == 1 || (l.option && spec == "LL"))
         l.error = spec + " is a count: how many numbers follow in " + l.file + " depends on it";
     }
@@ -232,8 +234,7 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) 
 bool edit_number(const std::string& dir, const Located& where, double value, std::string& why) {
   const std::string path = dir + "/" + where.file;
   std::string text = read_file(path);
-  long start = where.begin;
-  while (start < where.end && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
+  const long start = where.begin;
   char number[64];
   if (where.whole) {
     if (value != std::floor(value)) {

@@ -13,7 +13,7 @@ struct Located {
   std::string spec;        // the variable as asked for, e.g. "bwf[1]"
   std::string error;       // why it cannot be edited; empty when located
   std::string file;        // data file holding its number
-  long begin = 0, end = 0; // bytes of the number's text in the file
+  long begin = 0, end = 0; // bytes of the number's text in the file, [begin, end)
   int line = 0;            // line of the number, for messages
   bool whole = false;      // read as a whole number
   bool option = false;     // an option of PARAD.TXT
