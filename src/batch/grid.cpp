@@ -78,13 +78,21 @@ void write_outputs(const ScenarioFile& s, const std::vector<ScenarioResult>& res
   for (int t : s.plot_traits) {
     std::vector<LevelPoint> points;
     std::string name = "Trait " + std::to_string(t), unit;
+    static const char* breed_name[] = {"pure-bred", "cross-bred", "dams' herd"};
     for (const ScenarioResult& r : results) {
       double level = 0;
-      for (const auto& [k, v] : r.scenario.settings)
-        if (k == factor) level = v;
+      std::string others;
+      for (const auto& [k, v] : r.scenario.settings) {
+        if (k == factor) {
+          level = v;
+        } else {
+          others += (others.empty() ? "" : ", ") + k + " = " + csv_number(v);
+        }
+      }
       for (const TraitRow& row : r.run.traits) {
         if (row.number != t) continue;
-        points.push_back({level, row.weight, row.breed});
+        const std::string series = std::string(breed_name[row.breed]) + (others.empty() ? "" : "; " + others);
+        points.push_back({level, row.weight, series});
         name = std::to_string(t) + " " + row.name;
         unit = row.unit;
       }

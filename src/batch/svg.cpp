@@ -60,10 +60,10 @@ std::string line(double x1, double y1, double x2, double y2, const char* colour 
          "\" stroke=\"" + colour + "\" stroke-width=\"1\"/>\n";
 }
 
-// A tick step of 1, 2 or 5 times a power of ten giving about five ticks.
+// A tick step of 1, 2 or 5 times a power of ten giving about eight ticks.
 double tick_step(double span) {
   if (!(span > 0)) return 1;
-  const double raw = span / 5, p = std::pow(10.0, std::floor(std::log10(raw)));
+  const double raw = span / 8, p = std::pow(10.0, std::floor(std::log10(raw)));
   for (double f : {1.0, 2.0, 5.0, 10.0})
     if (raw <= f * p) return f * p;
   return 10 * p;
@@ -131,7 +131,15 @@ std::string relative_weights_svg(const RunResult& r, const std::string& title) {
 
 std::string trait_levels_svg(const std::string& trait, const std::string& unit, const std::string& factor,
                              const std::vector<LevelPoint>& points) {
-  const double left = 90, right = 30, top = 50, plot_h = 360, height = top + plot_h + 70;
+  std::size_t n_series = 0;
+  {
+    std::vector<std::string> seen;
+    for (const LevelPoint& p : points)
+      if (std::find(seen.begin(), seen.end(), p.series) == seen.end()) seen.push_back(p.series);
+    n_series = seen.size();
+  }
+  const double left = 90, right = 30, top = 50, plot_h = 360;
+  const double height = top + plot_h + 70 + 16 * static_cast<double>(n_series);
   const double plot_w = kWidth - left - right;
   double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
   bool first = true;
@@ -166,22 +174,26 @@ std::string trait_levels_svg(const std::string& trait, const std::string& unit, 
   s += text(left + plot_w / 2, top + plot_h + 44, factor, "middle", 12);
   s += "<text x=\"18\" y=\"" + num(top + plot_h / 2) + "\" text-anchor=\"middle\" font-size=\"12\" transform=\"rotate(-90 18 " +
        num(top + plot_h / 2) + ")\">" + esc("Economic weight, MU " + unit + " and cow and year") + "</text>\n";
-  static const char* colour[] = {"#1f77b4", "#d62728", "#2ca02c"};
-  static const char* breed_name[] = {"pure-bred", "cross-bred", "dams' herd"};
-  for (int j = 0; j < 3; ++j) {
+  static const char* colour[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd",
+                                 "#ff7f0e", "#8c564b", "#e377c2", "#17becf"};
+  std::vector<std::string> series;
+  for (const LevelPoint& p : points)
+    if (std::find(series.begin(), series.end(), p.series) == series.end()) series.push_back(p.series);
+  for (std::size_t k = 0; k < series.size(); ++k) {
+    const char* c = colour[k % 8];
     std::vector<LevelPoint> b;
     for (const LevelPoint& p : points)
-      if (p.breed == j) b.push_back(p);
-    if (b.empty()) continue;
-    std::sort(b.begin(), b.end(), [](const LevelPoint& a, const LevelPoint& c) { return a.level < c.level; });
+      if (p.series == series[k]) b.push_back(p);
+    std::sort(b.begin(), b.end(), [](const LevelPoint& x, const LevelPoint& y) { return x.level < y.level; });
     std::string pts;
     for (const LevelPoint& p : b) pts += num(X(p.level)) + "," + num(Y(p.weight)) + " ";
-    s += "<polyline fill=\"none\" stroke=\"" + std::string(colour[j]) + "\" stroke-width=\"2\" points=\"" + pts + "\"/>\n";
+    s += "<polyline fill=\"none\" stroke=\"" + std::string(c) + "\" stroke-width=\"2\" points=\"" + pts + "\"/>\n";
     for (const LevelPoint& p : b)
       s += "<circle class=\"point\" cx=\"" + num(X(p.level)) + "\" cy=\"" + num(Y(p.weight)) + "\" r=\"3.5\" fill=\"" +
-           colour[j] + "\"/>\n";
-    s += "<rect x=\"" + num(left + 10 + 120 * j) + "\" y=\"" + num(top - 14) + "\" width=\"12\" height=\"12\" fill=\"" +
-         colour[j] + "\"/>\n" + text(left + 26 + 120 * j, top - 4, breed_name[j], "start", 11);
+           c + "\"/>\n";
+    const double ly = top + plot_h + 62 + 16 * static_cast<double>(k);
+    s += "<rect x=\"" + num(left) + "\" y=\"" + num(ly - 10) + "\" width=\"12\" height=\"12\" fill=\"" + c + "\"/>\n" +
+         text(left + 18, ly, series[k], "start", 11);
   }
   return s + "</svg>\n";
 }

@@ -12,12 +12,13 @@ namespace zelvan::batch {
 // by trait group.
 std::string relative_weights_svg(const RunResult& r, const std::string& title);
 
-// One trait's weight per cow and year across the levels of a factor, one
-// line per breed index.
+// One trait's weight per cow and year across the levels of a factor: one
+// line per breed index and per combination of the other factors' levels
+// (the series, named in the legend).
 struct LevelPoint {
   double level;
   double weight;
-  int breed;
+  std::string series;
 };
 std::string trait_levels_svg(const std::string& trait, const std::string& unit, const std::string& factor,
                              const std::vector<LevelPoint>& points);
