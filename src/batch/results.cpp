@@ -1,5 +1,6 @@
 #include "batch/results.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -30,6 +31,18 @@ std::vector<std::string> tokens_of(const std::string& line) {
   std::istringstream in(line);
   for (std::string t; in >> t;) out.push_back(t);
   return out;
+}
+
+// A single-precision result as its nine significant digits show it, so that
+// the JSON does not carry the binary tail of a float.
+double shown(double x) {
+  char b[32];
+  std::snprintf(b, sizeof b, "%.9g", x);
+  return std::strtod(b, nullptr);
+}
+
+std::optional<double> shown(std::optional<double> x) {
+  return x ? std::optional<double>(shown(*x)) : std::nullopt;
 }
 
 std::optional<double> value_of(const std::string& token) {
@@ -186,7 +199,9 @@ void add_traits(RunResult& r, const std::string& dir) {
       TraitRow row = base;
       row.breed = static_cast<int>(j);
       row.weight = *ew[j];
-      if (j < 2 && m->Ncal[j] > 0) row.per_calf = static_cast<double>(static_cast<float>(*ew[j]) / m->Ncal[j]);
+      if (j < 2 && m->Ncal[j] > 0) row.per_calf = shown(static_cast<float>(*ew[j]) / m->Ncal[j]);
+      row.gsd_calves = shown(row.gsd_calves);
+      row.gsd_cows = shown(row.gsd_cows);
       r.traits.push_back(row);
     }
   }
@@ -204,6 +219,7 @@ void add_key_figures(RunResult& r, const std::string& dir) {
            {"productive_life_years", m->avelifecy},
            {"productive_life_calvings", m->avelifecl},
            {"calves_sold_per_calving", static_cast<double>(m->p_tot[8]) + m->p_tot[9] + m->p_tot[10]}};
+  for (auto& [name, value] : r.key) value = shown(value);
 }
 
 }  // namespace
