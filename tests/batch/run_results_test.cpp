@@ -108,3 +108,31 @@ TEST(BatchRun, JsonAndCsvOfEachExampleMatchResultsAndCheckd) {
 
 }  // namespace
 }  // namespace zelvan::batch::test
+
+namespace zelvan::batch::test {
+namespace {
+
+// The example in the documentation has the keys a run writes today.
+TEST(BatchRun, DocumentedJsonExampleHasTheKeysOfARun) {
+  const std::string doc = read_file(std::string(ZELVAN_DOCS) + "/batch-formats.md");
+  const auto start = doc.find("```json\n") + 8;
+  const auto documented = nlohmann::json::parse(doc.substr(start, doc.find("```", start) - start));
+  const auto dir = scratch("doc");
+  ASSERT_EQ(batch("run " + example("holstein-beef-cross") + " --json " + (dir / "r.json").string()).status, 0);
+  const auto run = nlohmann::json::parse(read_file((dir / "r.json").string()));
+  for (const char* part : {"", "key_figures", "options"}) {
+    const auto& a = *part ? documented[part] : documented;
+    const auto& b = *part ? run[part] : run;
+    std::vector<std::string> ka, kb;
+    for (const auto& [k, v] : a.items()) ka.push_back(k);
+    for (const auto& [k, v] : b.items()) kb.push_back(k);
+    EXPECT_EQ(ka, kb) << part;
+  }
+  std::vector<std::string> ka, kb;
+  for (const auto& [k, v] : documented["traits"][0].items()) ka.push_back(k);
+  for (const auto& [k, v] : run["traits"][0].items()) kb.push_back(k);
+  EXPECT_EQ(ka, kb);
+}
+
+}  // namespace
+}  // namespace zelvan::batch::test
