@@ -11,6 +11,7 @@
 #include "batch/variables.h"
 #include "input/readers.h"
 #include "input/textio.h"
+#include "report/results_file.h"
 
 namespace zelvan::batch {
 
@@ -194,8 +195,10 @@ void add_traits(RunResult& r, const std::string& dir) {
         base.gsd_calves = m->gstd_d[t] * e1;
       }
     }
+    // The columns are those the results writer gives the trait.
+    const int columns = weight_columns(*m, t);
     for (std::size_t j = 0; j < ew.size(); ++j) {
-      if (!ew[j]) continue;
+      if (!ew[j] || (columns & (1 << j)) == 0) continue;
       TraitRow row = base;
       row.breed = static_cast<int>(j);
       row.weight = *ew[j];

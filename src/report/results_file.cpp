@@ -355,8 +355,8 @@ void reference_trait_warnings(ResultsWriter& w) {
   }
 }
 
-// Columns of the trait table in which trait t has a weight: 1 pure-bred,
-// 2 cross-bred, 4 beef sire breed; 0 when the trait has no line.
+}  // namespace
+
 int weight_columns(const Model& m, int t) {
   static const TraitSet kMilkHealth{31, 41, 46, 46};
   static const TraitSet kPureAndSire{11, 13, 29, 29, 45, 45};
@@ -386,6 +386,8 @@ int weight_columns(const Model& m, int t) {
       return 0;
   }
 }
+
+namespace {
 
 // A weight is shown when it is not negligible; with cross-bred progeny only
 // the cross-bred weight counts. The model tests that weight even for the
