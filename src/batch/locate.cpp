@@ -107,7 +107,11 @@ struct Tracker final : NumberRecorder {
   if (chdir(dir.c_str()) != 0) _exit(3);
   auto m = std::make_unique<Model>();
   init_model(*m);
+  // Options are found through their reader's order; the other variables
+  // carry the mark and are watched. A name that is no variable watches a
+  // spare word that nothing writes.
   Tracker tr;
+  int spare = 0;
   std::vector<std::string> lines(specs.size());
   std::vector<int> option(specs.size(), -1);
   for (std::size_t i = 0; i < specs.size(); ++i) {
@@ -115,17 +119,13 @@ struct Tracker final : NumberRecorder {
     std::string why;
     if (!find_element(*m, specs[i], e, why)) {
       lines[i] = "E " + why;
-      e.address = nullptr;
-    } else if (!option_at(*m, e.address, option[i]).empty()) {
-      e.address = nullptr;
+      e = Element{specs[i], &spare, ElemKind::i32};
+    } else if ((option[i] = option_position(*m, e.address)) < 0) {
+      put_mark(e);
     }
     tr.targets.push_back(e);
+    tr.seen.push_back(bits_of(e));
   }
-  for (std::size_t i = 0; i < specs.size(); ++i)
-    if (tr.targets[i].address == nullptr) tr.targets[i].address = &tr.targets[i].kind;  // nothing to watch
-  for (std::size_t i = 0; i < specs.size(); ++i)
-    if (lines[i].empty() && option[i] < 0) put_mark(tr.targets[i]);
-  for (const Element& e : tr.targets) tr.seen.push_back(bits_of(e));
   tr.from.assign(specs.size(), kUnread);
 
   Io io{};
@@ -220,13 +220,9 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) 
     run.at.push_back(l);
   }
   if (run.stopped) {
-    std::string msg;
-    for (const std::string& s : {said}) {
-      std::istringstream c(s);
-      for (std::string x; std::getline(c, x);)
-        if (!x.empty() && x.rfind("Reading data from", 0) != 0) msg += (msg.empty() ? "" : " ") + x;
-    }
-    run.message = msg;
+    std::istringstream c(said);
+    for (std::string x; std::getline(c, x);)
+      if (!x.empty() && x.rfind("Reading data from", 0) != 0) run.message += (run.message.empty() ? "" : " ") + x;
   }
   return run;
 }

@@ -1,5 +1,7 @@
 // zelvan-batch: runs zelvan for one directory or a grid of scenarios and
 // writes the results as JSON, CSV and SVG charts.
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <filesystem>

@@ -51,26 +51,6 @@ std::optional<double> value_of(const std::string& token) {
   return std::strtod(token.c_str(), nullptr);
 }
 
-// Names of the 24 options in file order, from the reader that stores them:
-// each option is given a distinct value and found again in the state.
-std::vector<std::string> option_names() {
-  auto m = std::make_unique<Model>();
-  int v[kOptions];
-  for (int i = 0; i < kOptions; ++i) v[i] = 1000 + i;
-  store_options(*m, v);
-  std::vector<std::string> names(kOptions);
-  for (const DumpEntry& d : dump_table(*m)) {
-    if (d.kind != ElemKind::i32 || d.constant) continue;
-    const int n = d.rank == 0 ? 1 : d.extent[0];
-    for (int i = 0; i < n && d.rank <= 1; ++i) {
-      const int x = static_cast<const int*>(d.data)[i];
-      if (x >= 1000 && x < 1000 + kOptions)
-        names[x - 1000] = d.rank == 0 ? d.name : std::string(d.name) + "[" + std::to_string(i) + "]";
-    }
-  }
-  return names;
-}
-
 // The option values as PARAD.TXT holds them, read with the model's own
 // primitives (the file was read by zelvan already, so it is well formed).
 std::vector<int> option_values(const std::string& dir) {

@@ -1,6 +1,7 @@
 #include "batch/variables.h"
 
 #include <cstring>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -89,27 +90,46 @@ void load_dump(Model& m, const std::string& text) {
   }
 }
 
-// store_options is asked with 24 distinct values; the option in `address`
-// is the one whose value comes back there.
-std::string option_at(Model& m, const void* address, int& position) {
+// The options reader is given 24 distinct values; where each one lands
+// tells which variable that option of PARAD.TXT fills.
+namespace {
+
+constexpr int kProbe = 1000;
+
+int probed_position(int value) { return value >= kProbe && value < kProbe + kOptions ? value - kProbe : -1; }
+
+void probe_options(Model& m) {
   int v[kOptions];
-  for (int i = 0; i < kOptions; ++i) v[i] = 1000 + i;
-  Options saved = m;
+  for (int i = 0; i < kOptions; ++i) v[i] = kProbe + i;
   store_options(m, v);
-  position = -1;
-  const char* base = reinterpret_cast<const char*>(&m);
-  const std::ptrdiff_t at = static_cast<const char*>(address) - base;
+}
+
+}  // namespace
+
+int option_position(Model& m, const void* address) {
+  const Options saved = m;
+  probe_options(m);
   int value = 0;
-  if (at >= 0 && at + static_cast<std::ptrdiff_t>(sizeof(int)) <= static_cast<std::ptrdiff_t>(sizeof(Model)))
-    std::memcpy(&value, static_cast<const char*>(address), sizeof value);
+  const char* p = static_cast<const char*>(address);
+  const char* base = reinterpret_cast<const char*>(&m);
+  if (p >= base && p + sizeof value <= base + sizeof(Model)) std::memcpy(&value, p, sizeof value);
   static_cast<Options&>(m) = saved;
-  if (value >= 1000 && value < 1000 + kOptions) position = value - 1000;
-  if (position < 0) return {};
-  for (const DumpEntry& d : dump_table(m)) {
-    const char* p = static_cast<const char*>(d.data);
-    if (address >= p && static_cast<const char*>(address) < p + (d.rank == 0 ? 4 : 4 * d.extent[0])) return d.name;
+  return probed_position(value);
+}
+
+std::vector<std::string> option_names() {
+  auto m = std::make_unique<Model>();
+  probe_options(*m);
+  std::vector<std::string> names(kOptions);
+  for (const DumpEntry& d : dump_table(*m)) {
+    if (d.kind != ElemKind::i32 || d.constant || d.rank > 1) continue;
+    const int n = d.rank == 0 ? 1 : d.extent[0];
+    for (int i = 0; i < n; ++i) {
+      const int at = probed_position(static_cast<const int*>(d.data)[i]);
+      if (at >= 0) names[at] = d.rank == 0 ? d.name : std::string(d.name) + "[" + std::to_string(i) + "]";
+    }
   }
-  return {};
+  return names;
 }
 
 }  // namespace zelvan::batch

@@ -3,6 +3,7 @@
 // list of the variable dump (the one table of names, members and sizes),
 // looked up by name and index, e.g. "mcwd", "bwf[1]", "dysff[1][0][2]".
 #include <string>
+#include <vector>
 
 #include "report/dump.h"
 #include "run/model.h"
@@ -26,7 +27,10 @@ void set_element(const Element& e, double v);
 // out stay as they are.
 void load_dump(Model& m, const std::string& text);
 
-// Name of the option that store_options fills into `address`, or "".
-std::string option_at(Model& m, const void* address, int& position);
+// Position in PARAD.TXT (0..23) of the option stored at `address` in m, or
+// -1 when no option is stored there; and the names of the options in file
+// order. Both ask the options reader itself.
+int option_position(Model& m, const void* address);
+std::vector<std::string> option_names();
 
 }  // namespace zelvan::batch
