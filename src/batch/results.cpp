@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "batch/process.h"
@@ -78,8 +77,15 @@ struct WeightTables {
   TableRows per_cow_year, components, relative_own, relative_both;
 };
 
+// " 7 Weight of ..." or "31 Milk yield": the trait number in two places,
+// a blank, the label.
+int trait_number(const std::string& l) {
+  const bool shape = l.size() > 3 && (l[0] == ' ' || (l[0] >= '1' && l[0] <= '4')) &&
+                     std::isdigit(static_cast<unsigned char>(l[1])) && l[2] == ' ' && l[3] != ' ';
+  return shape ? std::atoi(l.substr(0, 2).c_str()) : 0;
+}
+
 WeightTables read_weight_tables(const std::vector<std::string>& lines) {
-  static const std::regex trait_line(R"(^([ 1-4][0-9]) (\S.*)$)");
   WeightTables w;
   TableRows* table = nullptr;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -87,17 +93,15 @@ WeightTables read_weight_tables(const std::vector<std::string>& lines) {
     if (l.rfind("4.1 ", 0) == 0) table = &w.per_cow_year;
     if (l.rfind("4.2 ", 0) == 0) table = &w.components;
     if (l.rfind("4.3 ", 0) == 0) table = &w.relative_own;
-    std::smatch s;
-    if (table == nullptr || i + 1 >= lines.size() || !std::regex_match(l, s, trait_line)) continue;
-    const int t = std::stoi(s[1]);
-    if (t < 1 || t > 47) continue;
+    const int t = trait_number(l);
+    if (table == nullptr || i + 1 >= lines.size() || t < 1 || t > 47) continue;
     if (table == &w.relative_own && w.relative_own.values.count(t) != 0) table = &w.relative_both;
     std::vector<std::string> tok = tokens_of(lines[i + 1]);
     bool numbers = !tok.empty();
     for (const std::string& x : tok) numbers = numbers && (x == "-" || std::isdigit(x.back()));
     if (!numbers) continue;
     table->values[t] = tok;
-    table->labels[t] = s[2];
+    table->labels[t] = l.substr(3);
   }
   return w;
 }
