@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <set>
 
 #include <toml++/toml.h>
 
@@ -211,9 +210,10 @@ std::string prepare_scenario(const ScenarioFile& s, const Scenario& sc, const st
 }
 
 std::string grid_csv(const ScenarioFile& s, const std::vector<ScenarioResult>& results) {
-  std::set<std::string> keys;
+  std::vector<std::string> keys;  // key figures in the order a run gives them
   for (const ScenarioResult& r : results)
-    for (const auto& [k, v] : r.run.key) keys.insert(k);
+    for (const auto& [k, v] : r.run.key)
+      if (std::find(keys.begin(), keys.end(), k) == keys.end()) keys.push_back(k);
   std::string out = "scenario";
   for (const std::string& f : s.factors) (out += ',') += csv_field(f);
   out += ",completed,message";
