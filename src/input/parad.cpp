@@ -7,10 +7,6 @@
 
 namespace zelvan {
 
-namespace {
-
-}  // namespace
-
 void store_options(Model& m, const int (&v)[kOptions]) {
   int i = 0;
   m.cb = v[i++];

@@ -7,7 +7,7 @@
 
 namespace zelvan {
 
-void read_parad(Model& m, Io& io);
+void read_parad(Model& m, Io& io);  // PARAD.TXT: echo, options, checks, derived dimensions
 
 // The options in the order in which PARAD.TXT holds them.
 inline constexpr int kOptions = 24;
