@@ -52,9 +52,9 @@ std::string trimmed(const std::string& s) {
   return a == std::string::npos ? "" : s.substr(a, s.find_last_not_of(" \t") + 1 - a);
 }
 
-// Spans [begin, end) of the number groups of a data file: the group before
-// each item's two quoted texts, after the opening /comment/. For PARAD.TXT
-// (a quoted heading, one text per item) pass quotes = 2 and heading quotes.
+// Spans [begin, end) of the number groups of a data file: the numbers in
+// front of each item's two quoted texts, after the opening /comment/; in
+// PARAD.TXT after the quoted heading, each item with one text.
 std::vector<std::pair<size_t, size_t>> number_groups(const std::string& t, bool parad) {
   std::vector<std::pair<size_t, size_t>> groups;
   size_t p = parad ? t.find('"', t.find('"') + 1) + 1 : t.find('/', t.find('/') + 1) + 1;
@@ -286,6 +286,21 @@ int count_of(const std::string& text, const std::string& part) {
   return n;
 }
 
+// The results file ends with the last block of the template once the
+// result sections follow the input echo (a template of more than the ten
+// blocks of the input sections); with the input echo alone there is no
+// block that every configuration writes last.
+void expect_template_consumed(const std::string& results, const std::string& what) {
+  const std::string templ = read_file("TEXTD_OUT.TXT");
+  if (count_of(templ, "\"") <= 20) return;
+  const size_t open = templ.rfind('"', templ.rfind('"') - 1);
+  const std::string last = templ.substr(open + 1, templ.rfind('"') - open - 1);
+  const auto rstripped = [](std::string t) { return t.erase(t.find_last_not_of(" \r\n\t") + 1); };
+  EXPECT_TRUE(rstripped(results).ends_with(rstripped(last)))
+      << what << ": the template is not consumed to its end";
+}
+
+
 struct Line {
   int number;
   std::string base, edits;
@@ -331,6 +346,7 @@ void expect_whole_run(const Line& l) {
   EXPECT_FALSE(has_nan_or_inf(outputs[0].substr(outputs[0].find("\nThank you")))) << what;
   const Dump help = read_dump("CHECKDhelp"), last = read_dump("CHECKD");
   EXPECT_EQ(count_of(outputs[0], "  Run #"), scheduled_groups(help)) << what;
+  expect_template_consumed(read_file("RESULTS.TXT"), what);
   expect_herd_identities(help, what + " (base run)");
   expect_herd_identities(last, what + " (last run)");
   expect_relative_weights(last, what);
