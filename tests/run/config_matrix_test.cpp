@@ -6,6 +6,7 @@
 //   FILE|item text|nums  the numbers in front of the item (set_numbers);
 //   FILE~from~to        a literal replacement in the file;
 //   +FILE=example       the file copied from another example;  -FILE  removed;
+//   NAME/               a directory in the way of a file the program writes;
 //   answer=NAME         the answer to the prompt for the results file.
 // After the edits the per-cycle items of INPUT07, INPUT29 and INPUT37, the
 // number of age classes of dairy dams and their gene-transmission row are
@@ -167,6 +168,8 @@ std::string prepare(const std::string& base, const std::string& edits) {
     } else if (e[0] == '+') {
       fs::copy_file(fs::path(ZELVAN_EXAMPLES) / e.substr(eq + 1) / e.substr(1, eq - 1), e.substr(1, eq - 1),
                     fs::copy_options::overwrite_existing);
+    } else if (e.ends_with("/")) {
+      fs::create_directory(e);
     } else if (e[0] == '-') {
       fs::remove(e.substr(1));
     } else if (e.starts_with("answer=")) {
