@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 EXAMPLE ?= holstein
 
-.PHONY: all test bench run clean
+.PHONY: all test bench run clean goldens template
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan
@@ -29,3 +29,14 @@ run: all
 
 clean:
 	rm -rf $(BUILD)
+
+# Rewrites the reference outputs of the bundled examples (tests/golden/) from
+# the current program. Run it only when a change of the output is intended,
+# and say in the commit why the references changed.
+goldens: $(BUILD)/Makefile
+	cmake --build $(BUILD) -j $(JOBS)
+	ZELVAN_UPDATE_GOLDENS=1 $(BUILD)/zelvan_tests --gtest_filter='Golden.*'
+
+# Ships the results-file template src/report/TEXTD_OUT.TXT in every example.
+template:
+	for e in examples/*/; do cp src/report/TEXTD_OUT.TXT "$$e"; done

@@ -192,7 +192,8 @@ void young_stock_totals(Model& m) {
 // male calves sold or sent to test (for the days they stayed), and female
 // calves. One cost component X with its values of weaned calves.
 float dead_calf_share(const Model& m, int j, const float* x, float xwm, float xwf) {
-  if (!(m.l1[cat(m, j, 3)] > 1e-6f)) return 0;  // no calves die before weaning: nothing to share
+  // No calves die before weaning: nothing to share (the quotient would be 0 / 0).
+  if (!(m.l1[cat(m, j, 3)] > 0)) return 0;
   const float dead = 2 * m.l1[cat(m, j, 3)];
   const float males = (1 - m.mxmc[j] - m.mtest[j]) * xwm +
                       x[cat(m, j, 9)] * m.mxmc[j] * m.age[cat(m, j, 9)] / m.agew[j] +

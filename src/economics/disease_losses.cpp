@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "economics/cost_phases.h"
+#include "economics/lactation_curve.h"
 #include "input/messages.h"
 
 namespace zelvan {
@@ -26,65 +27,18 @@ struct LossTable {
   common_stop();
 }
 
-// Lactation curve of one cow state: y(t) = a t^b exp(c t) with the level
-// and shape of its lactation group, and the decline delta of pregnancy,
-// which cows that are culled without conceiving do not have.
-struct Curve {
-  float a, b, c, delta;
-  int group;      // lactation group of the loss tables: 0 first, 1 second, 2 later
-  int lactation;  // 1..LL
-};
-
-Curve cow_curve(const Model& m, int i) {
-  const int lactation = (i - 19) / 6;
-  Curve k = i <= 30   ? Curve{m.a1, m.b1, m.c1, m.d1, 0, lactation}
-            : i <= 36 ? Curve{m.a2, m.b2, m.c2, m.d2, 1, lactation}
-                      : Curve{m.a2, m.b3, m.c3, m.d3, 2, lactation};
-  const int fate = (i - 25) % 6 + 1;
-  if (i > 78 || (i <= 76 && (fate == 4 || fate == 2))) k.delta = 0;
-  return k;
-}
-
-// Milk on day t of the lactation; the exponent c t is formed in single
-// precision like the rest of the curve's arguments.
-double daily_milk(const Curve& k, float t) {
-  return k.a * std::pow(static_cast<double>(t), static_cast<double>(k.b)) * std::exp(static_cast<double>(k.c * t));
-}
-
 // The milk of the lactation up to day e, with conception at day s, each day
 // weighted by the table. The table's day index is used as the sum writes it
 // (index t for day t, trunc(x) + 1 at a fractional day), one beyond the day
 // the table stores there (day n at index n - 1): the model reads it so.
 float weighted_lactation(const Model& m, int i, const LossTable& table) {
-  const Curve k = cow_curve(m, i);
+  const LactationCurve k = cow_curve(m, i);
   const float* w = table.days[k.group];
-  auto at = [&](int index) {
+  const float e = m.dl[i];
+  return lactation_sum(k, m.sp[i], static_cast<int>(e), e, true, [&](int index) {
     if (index < 0 || index >= DL) stop_table_too_short(table.file, k.lactation, index);
     return static_cast<double>(w[index]);
-  };
-  const float s = m.sp[i];
-  const float e = m.dl[i];
-  const int ts = static_cast<int>(s);
-  const int te = static_cast<int>(e);
-  const int u = static_cast<int>(1 + s);
-  float sum = 0;
-  for (int t = 1; t <= ts; ++t) sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) * at(t));
-  const double ys = daily_milk(k, s);
-  sum = static_cast<float>(sum + (s - ts) * ys * at(ts + 1));
-  // With a whole s the day of conception is counted in the first sum and
-  // again here with the weight u - s = 1: the model counts it twice.
-  const float after = static_cast<float>(u) - s;
-  sum = static_cast<float>(sum + after * ys * std::exp(static_cast<double>(after * k.delta)) * at(ts + 1));
-  for (int t = u; t <= te; ++t)
-    sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) *
-                                       std::exp(static_cast<double>((t - s) * k.delta)) * at(t));
-  // The fraction of the last day takes the table at trunc(e) + 1, or at u
-  // when no whole day follows conception.
-  const int last = te >= u ? te + 1 : u;
-  sum = static_cast<float>(sum + (e - te) * daily_milk(k, e) *
-                                     std::exp(static_cast<double>((e - s) * k.delta)) *
-                                     at(last));
-  return sum;
+  });
 }
 
 // Fate 5 of lactations 1..9 holds no cows and gets no milk.

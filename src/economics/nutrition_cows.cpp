@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "economics/daily_sums.h"
+#include "economics/lactation_curve.h"
 #include "economics/economic_phases.h"
 
 namespace zelvan {
@@ -21,7 +22,7 @@ constexpr int kFirstCow = 25;
 // Categories up to here belong to lactations 1..9; the tables of fates that
 // get no decline after conception stop there, and from lactation 10 on no
 // cow is pregnant in the model.
-constexpr int kLastListed = 78;
+constexpr int kLastListed = kLastListedCow;
 
 // Category of lactation l (1-based), fate k (1..6).
 constexpr int cow(int l, int k) { return 6 * l + 18 + k; }
@@ -140,43 +141,9 @@ void conception_days(Model& m) {
   }
 }
 
-struct Curve {
-  float a, b, c;  // level, rise and fall of y(t) = a t^b e^(ct)
-  float delta;    // decline per day after conception (0: none)
-};
-
-Curve curve_of(const Model& m, int i) {
-  Curve k = i <= 30 ? Curve{m.a1, m.b1, m.c1, m.d1}
-            : i <= 36 ? Curve{m.a2, m.b2, m.c2, m.d2}
-                      : Curve{m.a2, m.b3, m.c3, m.d3};
-  if (i > kLastListed || listed_fate(i, 4) || listed_fate(i, 2)) k.delta = 0;
-  return k;
-}
-
-double yield(const Curve& k, float t) {
-  return k.a * std::pow(static_cast<double>(t), static_cast<double>(k.b)) * std::exp(static_cast<double>(k.c * t));
-}
-
-// Milk from calving to the end of day `last` (and the fraction of day e
-// when `fraction` is set) of a cow that conceives on day s; from then on
-// the yield falls by the factor e^((t - s) delta). The day after conception
-// is counted both with its share of day s and as a whole day, as the model
-// has it.
-float milk_sum(const Curve& k, float s, int last, float e, bool fraction) {
-  float sum = day_sum(1, whole_days(s), [&k](float t) { return yield(k, t); });
-  sum = static_cast<float>(sum + (s - std::trunc(s)) * yield(k, s));
-  const int u = whole_days(1 + s);
-  const float part = u - s;
-  sum = static_cast<float>(sum + part * yield(k, s) * std::exp(static_cast<double>(part * k.delta)));
-  for (int t = u; t <= last; ++t) {
-    const float since = t - s;
-    sum = static_cast<float>(sum + yield(k, static_cast<float>(t)) * std::exp(static_cast<double>(since * k.delta)));
-  }
-  if (fraction) {
-    const float since = e - s;
-    sum = static_cast<float>(sum + (e - std::trunc(e)) * yield(k, e) * std::exp(static_cast<double>(since * k.delta)));
-  }
-  return sum;
+// Every day of the lactation counts with its full yield.
+float milk_sum(const Model& m, int i, int last, float e, bool fraction) {
+  return lactation_sum(cow_curve(m, i), m.sp[i], last, e, fraction, [](int) { return 1.0; });
 }
 
 bool fate5_without_cows(int i) { return i <= 77 && listed_fate(i, 5); }
@@ -190,10 +157,10 @@ void milk(Model& m) {
     // on the model milks it like the others.
     if (fate5_without_cows(i)) ++i;
     const float e = m.dl[i];
-    m.milksum[i] = milk_sum(curve_of(m, i), m.sp[i], whole_days(e), e, true);
+    m.milksum[i] = milk_sum(m, i, whole_days(e), e, true);
     if (first_run) m.zzmilksum[i] = m.milksum[i];
   }
-  for (int i : {30, 36, 42}) m.milk305[(i - 30) / 6] = milk_sum(curve_of(m, i), m.sp[i], 305, 0, false);
+  for (int i : {30, 36, 42}) m.milk305[(i - 30) / 6] = milk_sum(m, i, 305, 0, false);
   m.milk21 = m.milk305[1] / m.milk305[0];
   m.milk31 = m.milk305[2] / m.milk305[0];
   m.milk305ave = static_cast<float>(m.l3[0] * m.milk305[0] + m.l3[1] * m.milk305[1] +

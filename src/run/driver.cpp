@@ -10,6 +10,7 @@
 #include "input/messages.h"
 #include "input/readers.h"
 #include "report/dump.h"
+#include "report/results_file.h"
 #include "run/schedule.h"
 #include "weights/economic_weights.h"
 #include "weights/gene_flow.h"
@@ -74,6 +75,7 @@ void open_results(Io& io) {
   std::fflush(stdout);
   print_weight_warnings(m, stderr);
   std::printf("Writing results to output file\n");
+  write_results(m, io);
   std::fclose(io.out);
   close_text(io.textd);
   dump(m, "CHECKD");

@@ -70,8 +70,9 @@ void cow_times(Model& m, const float (&money)[C], float (&time)[C]) {
 // rearing; the sum over the dead calves is divided by their number.
 float dead_calf_cost_time(const Model& m, int j) {
   const int o = cat(m, j, 0);
-  // The model divides by four times the dead calves, not by twice.
-  const float A = m.l1[o + 3] > 1e-6 ? static_cast<float>(1 / (m.l1[o + 3] * 4.0)) : 0.0f;
+  // The model divides by four times the dead calves, not by twice. Only a
+  // herd without such calves is spared the division (time 0).
+  const float A = m.l1[o + 3] > 0 ? static_cast<float>(1 / (m.l1[o + 3] * 4.0)) : 0.0f;
   const float B = m.agew[j] * m.losfw[j] / 730;
   const float Cn = m.Nmc48a[j] * m.dcw[j];
   // The model takes age[o+3], which no phase sets, where the time of sold

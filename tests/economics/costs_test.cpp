@@ -107,6 +107,11 @@ TEST(Costs, YoungStockAgainstHandDerivedValues) {
   m->costdcf[0] = 20;
   costs(*m);
   EXPECT_EQ(m->cost[3], 20.0f);
+  // However few calves die, each carries half of a calf's rearing to weaning
+  // (straw 7 MU, fixed 35 MU for males and females alike).
+  m->l1[3] = 5e-7f, m->Nmc48a[0] = 0.5f, m->dcw[0] = 5e-7f, m->losfw[0] = 2.5e-7f;
+  costs(*m);
+  EXPECT_NEAR(m->cost[3], 20 + 3.5f + 17.5f, 1e-4f);
 }
 
 }  // namespace
