@@ -167,6 +167,13 @@ void stop_cannot_open(const char* file) {
   common_stop();
 }
 
+void stop_cannot_write(const char* file) {
+  std::printf("\nThe file %s cannot be written. The working directory must be writable,\n", file);
+  std::puts("and no directory or protected file of that name may be in the way.");
+  std::puts("Correct this and restart the program.");
+  common_stop();
+}
+
 void stop_file_ends(const char* file, int line) {
   std::printf("\nThe file %s ends too early (line %d): some of its data are missing.\n", file, line);
   std::printf("Correct the error in %s and restart the program.\n", file);

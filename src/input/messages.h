@@ -28,6 +28,7 @@ namespace zelvan {
 
 // Messages for input that does not fit the model at all.
 [[noreturn]] void stop_cannot_open(const char* file);
+[[noreturn]] void stop_cannot_write(const char* file);
 [[noreturn]] void stop_file_ends(const char* file, int line);
 [[noreturn]] void stop_not_a_number(const char* file, int line, const char* found);
 // lo = kNoLimit or hi = kNoLimit leaves that side of the range open.

@@ -64,7 +64,7 @@ void ask_results_name(Io& io) {
 
 void open_results(Io& io) {
   io.out = std::fopen(io.results_name, "w");
-  if (io.out == nullptr) stop_cannot_open(io.results_name);
+  if (io.out == nullptr) stop_cannot_write(io.results_name);
 }
 
 [[noreturn]] void final_slot(Model& m, Io& io) {
