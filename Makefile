@@ -29,7 +29,7 @@ fuzz:
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVAN_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zelvan_fuzz
 	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/zelvan_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -close_fd_mask=3 \
+	$(FUZZ_BUILD)/zelvan_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -close_fd_mask=3 -entropic_scale_per_exec_time=1 \
 	  -artifact_prefix=$(abspath $(FUZZ_BUILD))/ $(abspath $(FUZZ_BUILD))/corpus $(abspath tests/fuzz/corpus)
 
 # Runs an example (default holstein) in a scratch copy, answering the prompt
