@@ -16,9 +16,16 @@ void correct_and_restart() { std::puts("Correct the error and restart the progra
 
 }  // namespace
 
+#ifdef ZELVAN_FUZZ
+std::jmp_buf* fuzz_stop_jump = nullptr;
+#endif
+
 void common_stop() {
   std::printf("\n");
   std::fflush(stdout);
+#ifdef ZELVAN_FUZZ
+  if (fuzz_stop_jump != nullptr) std::longjmp(*fuzz_stop_jump, 1);
+#endif
   std::exit(0);
 }
 
