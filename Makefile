@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 EXAMPLE ?= holstein
 
-.PHONY: all test bench run clean goldens template
+.PHONY: all test bench fuzz run clean goldens template
 
 all: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target zelvan zelvan-batch
@@ -19,6 +19,18 @@ test: $(BUILD)/Makefile
 # Times one base run of each example (Google Benchmark).
 bench: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS) --target bench
+
+# Fuzzes the readers and the base run for FUZZ_SECONDS (libFuzzer, clang,
+# address and undefined-behaviour sanitizers) in its own build directory.
+# New inputs go to $(FUZZ_BUILD)/corpus, findings to $(FUZZ_BUILD)/crash-*.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+fuzz:
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELVAN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zelvan_fuzz
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/zelvan_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -close_fd_mask=3 -entropic_scale_per_exec_time=1 \
+	  -artifact_prefix=$(abspath $(FUZZ_BUILD))/ $(abspath $(FUZZ_BUILD))/corpus $(abspath tests/fuzz/corpus)
 
 # Runs an example (default holstein) in a scratch copy, answering the prompt
 # for the results file with RESULTS.TXT.

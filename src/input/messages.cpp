@@ -16,9 +16,16 @@ void correct_and_restart() { std::puts("Correct the error and restart the progra
 
 }  // namespace
 
+#ifdef ZELVAN_FUZZ
+std::jmp_buf* fuzz_stop_jump = nullptr;
+#endif
+
 void common_stop() {
   std::printf("\n");
   std::fflush(stdout);
+#ifdef ZELVAN_FUZZ
+  if (fuzz_stop_jump != nullptr) std::longjmp(*fuzz_stop_jump, 1);
+#endif
   std::exit(0);
 }
 
@@ -164,6 +171,13 @@ void stop_row_sum(int row, double sum) {
 void stop_cannot_open(const char* file) {
   std::printf("\nThe file %s cannot be opened. It must be in the working directory.\n", file);
   std::puts("Provide the file and restart the program.");
+  common_stop();
+}
+
+void stop_cannot_write(const char* file) {
+  std::printf("\nThe file %s cannot be written. The working directory must be writable,\n", file);
+  std::puts("and no directory or protected file of that name may be in the way.");
+  std::puts("Correct this and restart the program.");
   common_stop();
 }
 

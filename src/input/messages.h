@@ -4,9 +4,20 @@
 // output, then one more line end, and the program ends with exit status 0.
 // Whatever was written to the results file so far stays there.
 
+#ifdef ZELVAN_FUZZ
+#include <csetjmp>
+#endif
+
 namespace zelvan {
 
 [[noreturn]] void common_stop();
+
+#ifdef ZELVAN_FUZZ
+// Fuzz build only (never in the program): when the fuzz harness sets this
+// jump target, a stop returns to the harness instead of ending the process,
+// so that the next input can run.
+extern std::jmp_buf* fuzz_stop_jump;
+#endif
 
 // The numbered catalogue. j is a breed index (0 pure-bred, 1 cross-bred).
 [[noreturn]] void nonsense1(int j);            // mxmc + mtest > 1 (INPUT15.TXT)
@@ -28,6 +39,7 @@ namespace zelvan {
 
 // Messages for input that does not fit the model at all.
 [[noreturn]] void stop_cannot_open(const char* file);
+[[noreturn]] void stop_cannot_write(const char* file);
 [[noreturn]] void stop_file_ends(const char* file, int line);
 [[noreturn]] void stop_not_a_number(const char* file, int line, const char* found);
 // lo = kNoLimit or hi = kNoLimit leaves that side of the range open.

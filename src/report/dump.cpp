@@ -144,7 +144,7 @@ void write_dump(const Model& m, std::FILE* out) {
 
 void dump(const Model& m, const char* file_name) {
   std::FILE* out = std::fopen(file_name, "w");
-  if (out == nullptr) stop_cannot_open(file_name);
+  if (out == nullptr) stop_cannot_write(file_name);
   write_dump(m, out);
   std::fclose(out);
 }

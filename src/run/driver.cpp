@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 #include "economics/economic_phases.h"
@@ -18,30 +17,26 @@
 
 namespace zelvan {
 
-namespace {
-
-struct Phase {
-  const char* message;  // progress line of the base run, or nullptr
-  void (*run)(Model& m);
-};
-
 // The phases of one run, in the order in which each reads what the
 // earlier ones wrote. Young stock come before the cows in the nutrition
 // because the feed of the cows uses their results.
 const Phase kRunSequence[] = {
-    {"Calculating parameters describing the structure of the cow herd", cow_herd_structure},
-    {nullptr, herd_transition_matrix},
-    {"Calculating parameters describing the structure of the progeny", progeny_structure},
-    {"Calculating parameters for growth", growth},
-    {"Calculating parameters for nutrition", nutrition_young_stock},
-    {nullptr, nutrition_cows},
-    {nullptr, feed_intake},
-    {"Calculating costs", costs},
-    {nullptr, milk_price_and_losses},
-    {"Calculating revenues", revenues},
-    {"Calculating number of discounted expressions", discounted_expressions},
-    {"Calculating profit", profit},
+    {"cow_herd_structure", "Calculating parameters describing the structure of the cow herd", cow_herd_structure},
+    {"herd_transition_matrix", nullptr, herd_transition_matrix},
+    {"progeny_structure", "Calculating parameters describing the structure of the progeny", progeny_structure},
+    {"growth", "Calculating parameters for growth", growth},
+    {"nutrition_young_stock", "Calculating parameters for nutrition", nutrition_young_stock},
+    {"nutrition_cows", nullptr, nutrition_cows},
+    {"feed_intake", nullptr, feed_intake},
+    {"costs", "Calculating costs", costs},
+    {"milk_price_and_losses", nullptr, milk_price_and_losses},
+    {"revenues", "Calculating revenues", revenues},
+    {"discounted_expressions", "Calculating number of discounted expressions", discounted_expressions},
+    {"profit", "Calculating profit", profit},
 };
+const int kRunSequenceSize = sizeof kRunSequence / sizeof kRunSequence[0];
+
+namespace {
 
 void print_banner() {
   std::printf("\n\n\nRunning ZELVAN Version 2.2.3, July 2012\n");
@@ -64,7 +59,7 @@ void ask_results_name(Io& io) {
 
 void open_results(Io& io) {
   io.out = std::fopen(io.results_name, "w");
-  if (io.out == nullptr) stop_cannot_open(io.results_name);
+  if (io.out == nullptr) stop_cannot_write(io.results_name);
 }
 
 [[noreturn]] void final_slot(Model& m, Io& io) {
@@ -84,12 +79,17 @@ void open_results(Io& io) {
   std::printf("The results are in the file %s.\n", io.results_name);
   std::printf("The values of all variables are in the file CHECKD.\n");
   std::printf("The program needed %f seconds.\n", (m.kon - m.zac) / 1e6);
-  std::printf("\n");
-  std::fflush(stdout);
-  std::exit(0);
+  common_stop();  // the closing empty line and exit status 0, as after every stop
 }
 
 }  // namespace
+
+void read_input(Model& m, Io& io) {
+  outputrw(io.textd, io.out);
+  read_parad(m, io);
+  read_data_files(m, io);
+  fixed_coefficients(m);
+}
 
 void run_model(Model& m) {
   for (const Phase& phase : kRunSequence) {
@@ -107,10 +107,7 @@ void run_program(Model& m) {
   ask_results_name(io);
   open_results(io);
 
-  outputrw(io.textd, io.out);
-  read_parad(m, io);
-  read_data_files(m, io);
-  fixed_coefficients(m);
+  read_input(m, io);
 
   for (;;) {
     run_model(m);

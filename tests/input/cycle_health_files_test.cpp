@@ -80,25 +80,5 @@ TEST(HealthFiles, LactationCurveMastitisAndClawDisordersOfTheDefaultExample) {
   EXPECT_EQ(values(m->dmi[2][399], m->dcdi[0][0]), "0.0056 0.00239");
 }
 
-TEST(HealthFilesDeathTest, DayNumbersOutOfPlaceStop) {
-  ScratchDir dir;
-  copy_example("holstein");
-  replace_in_file("INPUT38.TXT", "\n17 ", "\n18 ");
-  replace_in_file("INPUT30.TXT", "\n400 ", "\n401 ");
-  const struct {
-    const char* file;
-    Reader reader;
-  } tables[] = {{"INPUT30.TXT", read_input30}, {"INPUT38.TXT", read_input38}};
-  for (const auto& c : tables) {
-    expect_stop(
-        [&] {
-          auto m = new_model();
-          TestIo t;
-          read_with(*m, t.io, c.reader, c.file);
-        },
-        std::string("Your input parameters in ") + c.file + " are not correct. Correct this file\nand restart");
-  }
-}
-
 }  // namespace
 }  // namespace zelvan

@@ -173,13 +173,6 @@ TEST_F(ProgenyCowFilesDeathTest, ImpossibleShares) {
   std::string r = read_file("STOPPED.TXT");
   EXPECT_TRUE(contains(r, kBox) && r.ends_with("culled before first insemination    (share, 0..1):      0.0500\n\n"));
 
-  set_numbers("INPUT15.TXT", "Proportion of male calves alive at 48 hours sold as young", "0.5");
-  set_numbers("INPUT15.TXT", "Proportion of male calves for fattening that are castrated", "0");
-  start();
-  expect_stop([&] { read15_into_file(); },
-              "In PARAD\\.TXT you state that there are \n  pure-bred castrates for fattening, but in INPUT15\\.TXT you "
-              "give a\n  proportion of zero for pure-bred castrates");
-
   // Residual feed intake of fattening without fattening stops right after the test share.
   set_numbers("PARAD.TXT", "Pure-bred male calves castrated", "0");
   set_numbers("PARAD.TXT", "Residual feed intake of fattened animals", "1");
@@ -188,14 +181,6 @@ TEST_F(ProgenyCowFilesDeathTest, ImpossibleShares) {
   start();
   expect_stop([&] { read15_into_file(); }, "economic value for residual dry\nmatter intake in fattening if there is no fattening");
   EXPECT_TRUE(read_file("STOPPED.TXT").ends_with("performance test    (share, 0..1):      0.0200"));
-
-  crossbred("1", {{1, "0.5 1.5"}});
-  start();
-  expect_stop([&] { read15_into_file(); }, "proportions of cross-bred male calves\nalive at 48 hours");
-  set_numbers("PARAD.TXT", "Cross-bred male calves castrated", "1");
-  write_file("INPUT15.TXT", crossbred_input15({{3, "0.5 0"}}));
-  start();
-  expect_stop([&] { read15_into_file(); }, "proportion of zero for cross-bred castrates for fattening\\.");
 }
 
 TEST_F(ProgenyCowFiles, CowEchoSystemItemsAndUnusedClasses) {
