@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "batch/grid.h"
 #include "batch_support.h"
 
 namespace zelvan::batch::test {
@@ -73,6 +74,49 @@ TEST(BatchGrid, ReadmeScenarioFileRuns) {
   ASSERT_EQ(j["scenarios"].size(), 8u);
   for (const auto& s : j["scenarios"]) EXPECT_TRUE(s["completed"].get<bool>()) << s["scenario"];
   for (const char* svg : {"trait31.svg", "trait9.svg", "trait5.svg"}) EXPECT_TRUE(fs::exists(dir / "out" / svg));
+}
+
+}  // namespace
+}  // namespace zelvan::batch::test
+
+namespace zelvan::batch::test {
+namespace {
+
+// The product of the factors in order (the last factor fastest) and the
+// explicit list; scenario files that give no scenarios are refused.
+TEST(BatchGrid, ScenarioFilesReadAsProductOrList) {
+  const fs::path dir = scratch("toml");
+  const std::string base = "base = \"" + example("holstein") + "\"\n";
+  write_file((dir / "p.toml").string(), base + "[factors]\na = [1, 2]\nb = [10, 20, 30]\n");
+  ScenarioFile p;
+  std::string why;
+  ASSERT_TRUE(read_scenarios((dir / "p.toml").string(), p, why)) << why;
+  ASSERT_EQ(p.scenarios.size(), 6u);
+  const double expect[6][2] = {{1, 10}, {1, 20}, {1, 30}, {2, 10}, {2, 20}, {2, 30}};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(p.scenarios[i].settings[0].second, expect[i][0]);
+    EXPECT_EQ(p.scenarios[i].settings[1].second, expect[i][1]);
+  }
+  write_file((dir / "l.toml").string(), base + "[[scenario]]\nname = \"low\"\nmcwd = 600\n[[scenario]]\n\"bwf[0]\" = 41.5\n");
+  ScenarioFile l;
+  ASSERT_TRUE(read_scenarios((dir / "l.toml").string(), l, why)) << why;
+  ASSERT_EQ(l.scenarios.size(), 2u);
+  EXPECT_EQ(l.scenarios[0].id, "low");
+  EXPECT_EQ(l.scenarios[1].settings[0].first, "bwf[0]");
+  EXPECT_EQ(l.factors, (std::vector<std::string>{"mcwd", "bwf[0]"}));
+
+  const std::pair<const char*, const char*> refused[] = {
+      {"[factors]\na = 3\n", "factor a needs a list of numbers"},
+      {"[factors]\na = [1, \"x\"]\n", "factor a needs a list of numbers"},
+      {"", "neither [factors] nor [[scenario]]"},
+      {"[[scenario]]\nmcwd = \"big\"\n", "mcwd needs a number"},
+  };
+  for (const auto& [text, says] : refused) {
+    write_file((dir / "bad.toml").string(), base + text);
+    ScenarioFile s;
+    EXPECT_FALSE(read_scenarios((dir / "bad.toml").string(), s, why)) << text;
+    EXPECT_NE(why.find(says), std::string::npos) << why;
+  }
 }
 
 }  // namespace
