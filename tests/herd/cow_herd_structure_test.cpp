@@ -30,36 +30,6 @@ std::unique_ptr<Model> cows() {
   return m;
 }
 
-// Each insemination catches its conception rate of the cows still open
-// (lowered by crdys after a difficult calving); losses and health culling
-// before mating take the share intcm / 365 of the next cycle's rates.
-TEST(CowHerdStructure, FatesAddUpToOneAndConceptionFollowsTheOpenCows) {
-  auto m = cows();
-  m->ecrinc[0] = 0.505f;  // a changed first rate carries the later ones along
-  cow_herd_structure(*m);
-  const double rate[] = {0.505, 0.45 * 1.01, 0.40 * 1.01};
-  const double difficult = 0.5 * (0.12 + 0.19), culled = difficult * 0.2;  // classes 2 and 3 of both sexes
-  for (int i = 1; i <= 4; ++i) {
-    double sum = 0;
-    for (int k = 1; k <= (i < 4 ? 6 : 4); ++k) sum += fate(*m, i, k);
-    EXPECT_NEAR(sum, 1.0, 1e-6) << "cycle " << i;
-    EXPECT_NEAR(fate(*m, i, 2), culled, 1e-7);
-  }
-  for (int c = 0; c < 3; ++c) {
-    const double mated = 1 - culled - 60.0 / 365 * (m->culh[c + 1] + 0.04 + fate(*m, c + 2, 1));
-    EXPECT_NEAR(m->cmat[c], mated, 1e-6);
-    double open_easy = mated - (difficult - culled), open_hard = difficult - culled, conceived = 0, days = 0;
-    for (int s = 0; s < 3; ++s) {
-      const double easy = open_easy * rate[s], hard = open_hard * (rate[s] - 0.1);
-      open_easy -= easy, open_hard -= hard, conceived += easy + hard, days += s * 21 * (easy + hard);
-    }
-    EXPECT_NEAR(fate(*m, c + 1, 4), mated - conceived, 1e-6) << "cycle " << c + 1;
-    EXPECT_NEAR(m->ci[c], days / conceived + 60 + 282, 1e-3) << "cycle " << c + 1;
-  }
-  EXPECT_EQ(m->ci[3], m->dayslac[2]);  // the last cycle ends with its lactation
-  EXPECT_EQ(m->dayslac[3], m->dayslac[2]);
-}
-
 // One insemination: every cow that conceives does so at once. dyscl = 1
 // makes every calving difficult (the easy class is the rest of the
 // distribution); dyscl = DD counts the last class only, and a dyscl above
@@ -81,19 +51,6 @@ TEST(CowHerdStructure, OptionsAtTheirLimits) {
   m->dyscl = 4;
   cow_herd_structure(*m);
   EXPECT_EQ(testing_support::values(m->dys[0][1], m->dys[1][2], m->pcdys[1]), "0 0 0");
-}
-
-TEST(CowHerdStructure, BeefMatingsSetTheBreedOfTheNextCalving) {
-  auto m = cows();
-  for (float& x : m->cal[1]) x = 0.7f;  // left over from another system
-  cow_herd_structure(*m);
-  for (int c = 0; c < 4; ++c) EXPECT_TRUE(m->cal[1][c] == 0 && m->cal[0][c] == 1) << "cycle " << c + 1;
-  m->cb = 1;
-  cow_herd_structure(*m);
-  EXPECT_EQ(m->cal[1][0], 0.3f);  // the heifer's mating
-  for (int c = 1; c < 4; ++c) EXPECT_EQ(m->cal[1][c], m->pcross[c - 1]);
-  EXPECT_NEAR(m->dysc[2], 0.2 * 0.5 * (0.13 + 0.2) + 0.8 * 0.5 * (0.12 + 0.19), 1e-7);
-  EXPECT_FLOAT_EQ(fate(*m, 3, 2), m->dysc[2] * 0.2f);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The progeny of one calving. Expected values come from the model's own
-// bookkeeping (calves born, first calvings, conception of the heifers), not
-// from the formulas of the phase.
+// The progeny of one calving at its edges: replacement that takes every
+// weaned heifer but no more, and the precision of the live-born calves.
 #include "herd/progeny.h"
 
 #include <gtest/gtest.h>
@@ -52,65 +51,6 @@ std::unique_ptr<Model> herd(int cb) {
   return m;
 }
 
-// Calves of breed index j born per calving, from the herd's calvings.
-double calves_born(const Model& m, int j) {
-  double n = 0;
-  for (int c = 0; c < m.LL; ++c) n += m.l3[c] * m.cal[j][c];
-  return n;
-}
-
-double all_categories(Model& m, int j) {
-  double s = 0;
-  for (int k = 1; k <= 24; ++k) s += l1(m, j, k);
-  return s;
-}
-
-// Male use: 0 fattened as bulls and castrates, 1 all sold or tested, 2 all
-// castrated; utifemp and utifemcr give the use of the surplus and the
-// cross-bred female calves, which as breeding heifers are sold at 450 days
-// or at weaning (60 days); the fattening flags that go with them.
-TEST(Progeny, EveryCalfBornEndsInExactlyOneCategory) {
-  struct Case { int cb, males, utifemp, utifemcr; float sale_age; int pbf, pff0, pff1; };
-  const Case cases[] = {{0, 0, 1, 1, 450, 1, 0, 0}, {0, 1, 3, 1, 450, 0, 0, 0}, {0, 2, 4, 1, 450, 0, 0, 0},
-                        {1, 0, 2, 4, 450, 1, 1, 1}, {1, 1, 4, 3, 450, 0, 0, 0}, {1, 2, 3, 2, 450, 0, 0, 1},
-                        {1, 0, 1, 3, 60, 1, 0, 0}};
-  for (const Case& t : cases) {
-    SCOPED_TRACE(::testing::Message() << "cb " << t.cb << " males " << t.males << " uses " << t.utifemp << t.utifemcr
-                                      << " sold at " << t.sale_age);
-    auto m = herd(t.cb);
-    m->age[cat(*m, 1, 23)] = t.sale_age;
-    if (t.males == 1) m->mxmc[0] = 0.9f, m->mxmc[1] = 1.0f, m->cast[0] = m->cast[1] = 0, m->pcmf[0] = m->pcmf[1] = 0;
-    if (t.males == 2) m->pcmf[0] = m->pcmf[1] = 1.0f;
-    m->utifemp = t.utifemp, m->utifemcr = t.utifemcr;
-    m->pbf[0] = t.pbf, m->pbf[1] = t.cb * t.pbf, m->pff[0] = t.pff0, m->pff[1] = t.pff1;
-    if (t.cb == 0)
-      for (int k = 1; k <= 24; ++k) l1(*m, 1, k) = 3;  // left from a cross-bred system: not this system's
-    progeny_structure(*m);
-    for (int j = 0; j <= t.cb; ++j) {
-      EXPECT_NEAR(all_categories(*m, j), calves_born(*m, j), 1e-6) << "j " << j;
-      EXPECT_GE(m->Nmcf[j], 0) << "j " << j;  // a rounding residue below zero is no animals
-    }
-    if (t.cb == 0) {
-      EXPECT_EQ(all_categories(*m, 1), 72);
-    }
-    EXPECT_EQ(l1(*m, 0, 22), static_cast<float>(m->l3[0]));  // one heifer enters per first calving
-    EXPECT_NEAR(m->psum, 1.0, 1e-6);
-    EXPECT_NEAR(m->tconh, 1 - (1 - 0.62) * (1 - 0.58) * (1 - 0.5), 1e-6);
-    // Surplus heifers that survive rearing and culling are sold before mating, or pregnant.
-    const double fit = (1.0 - m->sfrp[0]) * (1.0 - m->loshin[0]) * m->Nfav;
-    if (t.utifemp >= 3) {
-      EXPECT_NEAR(l1(*m, 0, t.utifemp == 3 ? 23 : 24), t.utifemp == 3 ? fit : fit * m->tconh, 1e-7);
-    }
-    if (t.utifemcr == 3 && t.sale_age == 60) {
-      EXPECT_EQ(l1(*m, 1, 23), m->Nfcw[1]);
-    } else if (t.utifemcr == 3) {
-      EXPECT_EQ(m->d[cat(*m, 1, 7)], (450 - 60) / 2);  // a heifer lost in rearing lives half the time
-    } else if (t.utifemcr == 4) {
-      EXPECT_NEAR(l1(*m, 1, 8), m->exfc * m->Nfcw[1], 1e-7);
-    }
-  }
-}
-
 // A cross-bred system in which every heifer is mated with a beef bull, so the
 // pure-bred female calves do not depend on the first calvings. Heifers all
 // conceive at once and none is lost or culled: exactly l3[0] weaned heifers
@@ -147,73 +87,6 @@ TEST(ProgenyDeathTest, ReplacementMayTakeEveryWeanedHeiferButNoMore) {
   EXPECT_EXIT({ dup2(2, 1); progeny_structure(*p); }, ::testing::ExitedWithCode(0),
               "not enough dairy heifers for \nreplacement\\. Change one or more of the following parameters in \n"
               "INPUT07\\.TXT: cow losses");
-}
-
-// Runs for the trait calf losses split the changed total like the base run,
-// and only for the breed indices ja..jb whose weight is wanted.
-TEST(Progeny, CalfLossRunSplitsTheChangedTotalLikeTheBaseRun) {
-  auto m = herd(1);
-  progeny_structure(*m);
-  const float base1 = l1(*m, 0, 1), base2 = l1(*m, 0, 2), kp21 = m->kp21[1], kpm1 = m->kpm1[1], kpm2 = m->kpm2[1];
-  const float lowered = 0.99f * m->calfloss[1];
-  m->trait = 2, m->irun = 172, m->ja = 1, m->jb = 1;
-  m->calfloss[0] = 123, m->calfloss[1] = lowered;
-  progeny_structure(*m);
-  EXPECT_EQ(l1(*m, 0, 1), base1);
-  EXPECT_EQ(l1(*m, 0, 2), base2);
-  EXPECT_NEAR(l1(*m, 1, 1) + l1(*m, 1, 2), lowered, 1e-6 * lowered);
-  EXPECT_NEAR(l1(*m, 1, 2) / l1(*m, 1, 1), kp21, 1e-5 * kp21);
-  EXPECT_NEAR(m->pm[1][1] / m->pf[1][1], kpm1, 1e-5 * kpm1);
-  EXPECT_NEAR(m->pm[1][2] / m->pf[1][2], kpm2, 1e-5 * kpm2);
-  EXPECT_NEAR(all_categories(*m, 1), calves_born(*m, 1), 1e-6);
-  m->trait = 0, m->irun = 176, m->kp21[0] = 42;  // the ratios belong to the base run alone
-  progeny_structure(*m);
-  EXPECT_EQ(m->kp21[0], 42);
-}
-
-// Half the calves are female. Abortions and stillbirths, and deaths of the
-// live-born within 48 hours, are more frequent after a difficult calving; the
-// calves alive at 48 hours then face dcw to weaning.
-TEST(Progeny, CalvesFromBirthToWeaning) {
-  auto m = herd(1);
-  progeny_structure(*m);
-  double difficult_all = 0;
-  for (int j = 0; j <= 1; ++j) {
-    double born_dead = 0, difficult = 0, females_at_48h = 0;
-    for (int c = 0; c < 4; ++c) {
-      const double calvings = m->l3[c] * m->cal[j][c], dys = m->dys[j][c], dysf = m->dysf[j][c];
-      born_dead += calvings * (m->ab[c] + m->stcd[c] * dys + m->stce[c] * (1 - dys));
-      difficult += calvings * dys;
-      const double females_alive = 0.5 * calvings * (1 - (m->ab[c] + m->stcd[c] * dysf + m->stce[c] * (1 - dysf)));
-      females_at_48h += females_alive * (1 - (m->dcd[c] * dysf + m->dce[c] * (1 - dysf)));
-    }
-    EXPECT_NEAR(l1(*m, j, 1), born_dead, 1e-7);
-    EXPECT_NEAR(m->Nfcw[j], females_at_48h * (1 - m->dcw[j]), 1e-7);
-    EXPECT_NEAR(m->dysav[j], difficult / calves_born(*m, j), 1e-6);
-    difficult_all += difficult;
-  }
-  EXPECT_NEAR(m->dysavave, difficult_all, 1e-7);
-}
-
-TEST(Progeny, RoundingResiduesAreClearedAfterTheTotals) {
-  auto m = herd(1);
-  l1(*m, 0, 5) = -5e-7f, l1(*m, 1, 5) = 0.25f, l1(*m, 1, 9) = -2e-6f;  // the last a real deficit, kept
-  progeny_totals(*m);
-  clear_rounding_residues(*m);
-  EXPECT_EQ(l1(*m, 0, 5), 0);
-  EXPECT_EQ(l1(*m, 1, 9), -2e-6f);
-  EXPECT_NEAR(m->p_tot[5], 0.25 - 5e-7, 3e-8);
-  // Without losses in rearing the heifers lost are zero up to rounding; a
-  // culling share that leaves them slightly negative shows the order.
-  bool found = false;
-  for (int i = 0; i < 40 && !found; ++i) {
-    auto p = herd(0);
-    p->loshin[0] = 0, p->sfrp[0] = 0.02f + 0.003f * i;
-    progeny_structure(*p);
-    found = p->p_tot[7] < 0;
-    EXPECT_EQ(l1(*p, 0, 7), found ? 0.0f : p->p_tot[7]);
-  }
-  EXPECT_TRUE(found) << "no culling share gave a negative residue";
 }
 
 // Live-born calves and the heifers to mate are formed from double values;

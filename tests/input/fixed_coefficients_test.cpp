@@ -52,25 +52,6 @@ void compute(Model& m) {
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Testing data and calculating several coefficients\n");
 }
 
-TEST(FixedCoefficients, RatiosOfACrossbredSystemWithAllFattenedGroups) {
-  auto m = all_groups_fattened();
-  compute(*m);
-  // Later inseminations relative to the first; males relative to females;
-  // test bulls, bulls and castrates relative to calves, heifers and the
-  // reference gain of fattening; cows relative to heifers.
-  EXPECT_EQ(values(m->kconc[1], m->kconc[2], m->kconh[1], m->kbwmf[1], m->kgcmf[1], m->kghcf[0], m->kghccf[1]),
-            "0.8 0.5 0.75 1.04545 1.2 1.5 2");
-  EXPECT_EQ(values(m->kdresbh[0], m->kdresch[1], m->kg10, m->kdrescwh, m->kmatc, m->kgainmf[1], m->kgaincf[0]),
-            "1.1 1.05 2.4 0.9 0.625 1.25 1.125");
-  // Pure-bred slaughter weights relative to dairy cows, cross-bred ones to
-  // cows of the beef breed: heifers, castrates, bulls.
-  EXPECT_EQ(values(m->kslh[0], m->kslh[1], m->kslc[0], m->kslc[1], m->kslb[0], m->kslb[1]), "0.75 0.625 0.875 0.75 0.9375 0.875");
-  // Cell-count limits become scores: 100000 cells is score 3, each doubling adds 1.
-  EXPECT_NEAR(m->tSCS[0], 3.0f, 1e-5);
-  EXPECT_NEAR(m->tSCS[2], 5.0f, 1e-5);
-  EXPECT_EQ(m->tSCS[3], 0.0f);  // nSCC classes have nSCC - 1 limits
-}
-
 TEST(FixedCoefficients, RatiosOfGroupsThatAreNotThereStayZero) {
   // Pure-bred, nothing fattened, test bulls leave at weaning, one cell-count
   // class: neither the fattening gain nor the beef cows' weight is used.

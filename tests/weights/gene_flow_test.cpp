@@ -1,5 +1,5 @@
 // Gene flow on a small hand-built herd against explicit powers of its
-// transmission matrix, and the beef side read from FROM1_3.TXT.
+// transmission matrix, in long double.
 #include "weights/gene_flow.h"
 
 #include <gtest/gtest.h>
@@ -78,30 +78,6 @@ TEST(GeneFlow, SmallHerdAgainstExplicitMatrixPowers) {
   gene_flow(*short_period);
   EXPECT_EQ(short_period->ew_d[5], 0.0f);
   EXPECT_EQ(short_period->ew_m[5], 0.0f);
-}
-
-TEST(GeneFlow, BeefSideWeightsAndGeneProportionsFromItsFile) {
-  testing_support::ScratchDir dir;
-  testing_support::copy_example("beef-sire");
-  testing_support::TestIo t;
-  auto m = testing_support::new_model();
-  read_all_input(*m, t);
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  run_model(*m);
-  ::testing::internal::GetCapturedStdout();
-  gene_flow(*m);
-  EXPECT_EQ(m->L3, 10);
-  EXPECT_EQ(m->tconh3, 0.9f);
-  // Traits 1 to 29 in order, then 43, 44, 47 and 45.
-  const std::pair<int, float> weights[] = {{1, -18.0f}, {10, 9.5f}, {29, 35.0f},
-                                           {43, -22.0f}, {44, -38.0f}, {47, 0.08f}, {45, -55.0f}};
-  for (auto [trait, w] : weights) EXPECT_EQ(m->ew[trait][2], w) << trait;
-  LD proportions = 0;
-  for (int k = 0; k < ACM; ++k) proportions += m->PM[m->acm][k];
-  EXPECT_NEAR(static_cast<double>(proportions), 0.5, 1e-12);
-  EXPECT_GT(m->pc, 0.0f);
-  for (int t = 1; t < NT; ++t) EXPECT_TRUE(std::isfinite(m->ew_d[t]) && std::isfinite(m->ew_m[t])) << t;
 }
 
 }  // namespace

@@ -72,32 +72,5 @@ TEST(ScoreTraits, CarcassClassesOfBothClassificationsFollowTheShiftedThresholds)
   }
 }
 
-TEST(ScoreTraits, CalvingDifficultyClassesCountWithTheCalvingsOfEachCycle) {
-  auto m = testing_support::new_model();
-  m->DD = 3;
-  m->LL = 2;
-  m->l3[0] = 0.6;
-  m->l3[1] = 0.4;
-  m->cal[0][0] = 1.0f;
-  m->cal[0][1] = 0.5f;
-  m->totcal[0] = 0.8f;  // cycles weigh 0.75 and 0.25
-  const float cells[3][2] = {{0.7f, 0.5f}, {0.2f, 0.3f}, {0.1f, 0.2f}};
-  for (int d = 0; d < 3; ++d)
-    for (int k = 0; k < 2; ++k) m->dysff[d][0][k] = cells[d][k];
-  const std::vector<LD> margins = {0.65L, 0.225L, 0.125L};
-  save_score_distribution(*m, 24, 0);
-  EXPECT_NEAR(m->tvm, static_cast<double>(mean(margins)), 1e-6);
-  EXPECT_EQ(m->dysscoreavf[0], m->tvm);
-  // Thresholds at the cumulative shares 0.65 and 0.875, moved up: fewer
-  // difficult calvings in the lowered run.
-  const LD t0 = 0.38532046640756773L, t1 = 1.1503493803760083L;
-  const std::vector<LD> lowered = shares({t0, t1}, 0.1L);
-  shift_score_thresholds(*m, 24, 0, 0.1);
-  EXPECT_NEAR(m->tvl, static_cast<double>(mean(lowered)), 1e-5);
-  for (int d = 0; d < 3; ++d)
-    for (int k = 0; k < 2; ++k)
-      EXPECT_NEAR(m->dysff[d][0][k], static_cast<double>(cells[d][k] * lowered[d] / margins[d]), 1e-5);
-}
-
 }  // namespace
 }  // namespace zelvan
