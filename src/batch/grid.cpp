@@ -179,13 +179,13 @@ std::string prepare_scenario(const ScenarioFile& s, const Scenario& sc, const st
   fs::create_directories(dir);
   for (const auto& f : fs::directory_iterator(s.base))
     if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(dir) / f.path().filename());
-  std::vector<std::string> specs;
-  for (const auto& [k, v] : sc.settings) specs.push_back(k);
+  std::vector<std::string> wanted_names;
+  for (const auto& [k, v] : sc.settings) wanted_names.push_back(k);
   for (int pass = 0; pass < 2; ++pass) {
-    const LocateRun run = locate(dir, specs);
+    const LocateRun run = locate(dir, wanted_names);
     if (run.stopped) return {};  // zelvan stops on the same input and says why
     std::vector<std::pair<Located, double>> edits;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    for (std::size_t i = 0; i < wanted_names.size(); ++i) {
       const Located& l = run.at[i];
       if (!l.error.empty()) return l.error;
       if (l.option == (pass == 0)) edits.emplace_back(l, sc.settings[i].second);
@@ -197,13 +197,13 @@ std::string prepare_scenario(const ScenarioFile& s, const Scenario& sc, const st
       if (!edit_number(dir, l, v, why)) return why;
     }
   }
-  const LocateRun check = locate(dir, specs);
+  const LocateRun check = locate(dir, wanted_names);
   if (check.stopped) return {};
-  for (std::size_t i = 0; i < specs.size(); ++i) {
+  for (std::size_t i = 0; i < wanted_names.size(); ++i) {
     const Located& l = check.at[i];
     if (!l.error.empty()) return l.error;
     if (static_cast<float>(l.value) != static_cast<float>(sc.settings[i].second))
-      return specs[i] + " does not keep the value " + std::to_string(sc.settings[i].second) +
+      return wanted_names[i] + " does not keep the value " + std::to_string(sc.settings[i].second) +
              " after reading (the model sets it from other inputs)";
   }
   return {};

@@ -100,7 +100,7 @@ struct Tracker final : NumberRecorder {
 };
 
 // The reading of the data files in the child; writes one line per target.
-[[noreturn]] void child_reads(const std::string& dir, const std::vector<std::string>& specs, int result_fd,
+[[noreturn]] void child_reads(const std::string& dir, const std::vector<std::string>& wanted_names, int result_fd,
                               int console_fd) {
   dup2(console_fd, 1);
   dup2(console_fd, 2);
@@ -112,21 +112,21 @@ struct Tracker final : NumberRecorder {
   // spare word that nothing writes.
   Tracker tr;
   int spare = 0;
-  std::vector<std::string> lines(specs.size());
-  std::vector<int> option(specs.size(), -1);
-  for (std::size_t i = 0; i < specs.size(); ++i) {
+  std::vector<std::string> lines(wanted_names.size());
+  std::vector<int> option(wanted_names.size(), -1);
+  for (std::size_t i = 0; i < wanted_names.size(); ++i) {
     Element e;
     std::string why;
-    if (!find_element(*m, specs[i], e, why)) {
+    if (!find_element(*m, wanted_names[i], e, why)) {
       lines[i] = "E " + why;
-      e = Element{specs[i], &spare, ElemKind::i32};
+      e = Element{wanted_names[i], &spare, ElemKind::i32};
     } else if ((option[i] = option_position(*m, e.address)) < 0) {
       put_mark(e);
     }
     tr.targets.push_back(e);
     tr.seen.push_back(bits_of(e));
   }
-  tr.from.assign(specs.size(), kUnread);
+  tr.from.assign(wanted_names.size(), kUnread);
 
   Io io{};
   io.recorder = &tr;
@@ -141,18 +141,18 @@ struct Tracker final : NumberRecorder {
     if (tr.numbers[k].file == "PARAD.TXT") parad.push_back(static_cast<int>(k));
   std::ostringstream out;
   out.precision(17);
-  for (std::size_t i = 0; i < specs.size(); ++i) {
+  for (std::size_t i = 0; i < wanted_names.size(); ++i) {
     int k = tr.from[i];
     if (lines[i].empty() && option[i] >= 0 && parad.size() >= kOptions)
       k = parad[parad.size() - kOptions + option[i]];
     if (!lines[i].empty()) {
       out << lines[i] << "\n";
     } else if (k == kUnread) {
-      out << "E " << specs[i] << " is not read from any data file with these options\n";
+      out << "E " << wanted_names[i] << " is not read from any data file with these options\n";
     } else if (k == kDerived) {
-      out << "E " << specs[i] << " is not read as it stands in a data file: the model sets it from other inputs\n";
+      out << "E " << wanted_names[i] << " is not read as it stands in a data file: the model sets it from other inputs\n";
     } else if (k == kAmbiguous) {
-      out << "E " << specs[i] << " cannot be told apart from equal numbers read with it\n";
+      out << "E " << wanted_names[i] << " cannot be told apart from equal numbers read with it\n";
     } else {
       const Number& n = tr.numbers[k];
       out << "L " << (option[i] >= 0 ? 1 : 0) << " " << (n.count ? 1 : 0) << " " << n.file << " " << n.begin << " "
@@ -182,13 +182,13 @@ int line_at(const std::string& text, long pos) {
 
 }  // namespace
 
-LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) {
+LocateRun locate(const std::string& dir, const std::vector<std::string>& wanted_names) {
   LocateRun run;
   std::FILE* result = std::tmpfile();
   std::FILE* console = std::tmpfile();
   std::fflush(nullptr);
   const pid_t pid = fork();
-  if (pid == 0) child_reads(dir, specs, fileno(result), fileno(console));
+  if (pid == 0) child_reads(dir, wanted_names, fileno(result), fileno(console));
   int status = 0;
   waitpid(pid, &status, 0);
   const std::string answer = read_fd(fileno(result));
@@ -197,9 +197,9 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) 
   std::fclose(console);
   std::istringstream in(answer);
   std::string line;
-  for (const std::string& spec : specs) {
+  for (const std::string& wanted : wanted_names) {
     Located l;
-    l.spec = spec;
+    l.wanted = wanted;
     if (!std::getline(in, line)) {
       run.stopped = true;
       l.error = "the data files could not be read";
@@ -214,8 +214,8 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& specs) 
       const std::string text = read_file(dir + "/" + l.file);
       while (l.begin < l.end && std::isspace(static_cast<unsigned char>(text[l.begin]))) ++l.begin;
       l.line = line_at(text, l.begin);
-      if (count == 1 || (l.option && spec == "LL"))
-        l.error = spec + " is a count: how many numbers follow in " + l.file + " depends on it";
+      if (count == 1 || (l.option && wanted == "LL"))
+        l.error = wanted + " is a count: how many numbers follow in " + l.file + " depends on it";
     }
     run.at.push_back(l);
   }
@@ -234,7 +234,7 @@ bool edit_number(const std::string& dir, const Located& where, double value, std
   char number[64];
   if (where.whole) {
     if (value != std::floor(value)) {
-      why = where.spec + " is a whole number in " + where.file + "; " + std::to_string(value) + " is not";
+      why = where.wanted + " is a whole number in " + where.file + "; " + std::to_string(value) + " is not";
       return false;
     }
     std::snprintf(number, sizeof number, "%.0f", value);

@@ -10,7 +10,7 @@
 namespace zelvan::batch {
 
 struct Located {
-  std::string spec;        // the variable as asked for, e.g. "bwf[1]"
+  std::string wanted;        // the variable as asked for, e.g. "bwf[1]"
   std::string error;       // why it cannot be edited; empty when located
   std::string file;        // data file holding its number
   long begin = 0, end = 0; // bytes of the number's text in the file, [begin, end)
@@ -29,7 +29,7 @@ struct LocateRun {
 // Locates the variables in the data files of dir. Names that are not
 // variables, indices out of range, counts, and variables the options do not
 // read are refused in Located::error.
-LocateRun locate(const std::string& dir, const std::vector<std::string>& specs);
+LocateRun locate(const std::string& dir, const std::vector<std::string>& wanted_names);
 
 // Replaces the number at `where` in its file by `value`; false with `why`
 // when a whole number is asked for and value is not one.

@@ -12,12 +12,12 @@ namespace zelvan::batch {
 namespace {
 
 // Splits "name[i][j]" or "name[i,j,k]" into the name and its indices.
-bool split_spec(const std::string& spec, std::string& name, std::vector<long>& index) {
-  const std::size_t open = spec.find('[');
-  name = spec.substr(0, open);
+bool split_name(const std::string& wanted, std::string& name, std::vector<long>& index) {
+  const std::size_t open = wanted.find('[');
+  name = wanted.substr(0, open);
   while (!name.empty() && name.back() == ' ') name.pop_back();
   if (open == std::string::npos) return !name.empty();
-  std::string rest = spec.substr(open);
+  std::string rest = wanted.substr(open);
   for (char& c : rest)
     if (c == '[' || c == ']' || c == ',') c = ' ';
   std::istringstream in(rest);
@@ -30,11 +30,11 @@ std::size_t element_size(ElemKind k) { return k == ElemKind::f64 ? sizeof(double
 
 }  // namespace
 
-bool find_element(Model& m, const std::string& spec, Element& e, std::string& why) {
+bool find_element(Model& m, const std::string& wanted, Element& e, std::string& why) {
   std::string name;
   std::vector<long> index;
-  if (!split_spec(spec, name, index)) {
-    why = "\"" + spec + "\" is not a variable name with indices in brackets";
+  if (!split_name(wanted, name, index)) {
+    why = "\"" + wanted + "\" is not a variable name with indices in brackets";
     return false;
   }
   for (const DumpEntry& d : dump_table(m)) {

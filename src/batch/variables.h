@@ -16,9 +16,9 @@ struct Element {
   ElemKind kind = ElemKind::f32;
 };
 
-// Finds the element named `spec` in m. On failure returns false and says why
+// Finds the element named `wanted` in m. On failure returns false and says why
 // in `why` (unknown name, wrong number of indices, index out of range).
-bool find_element(Model& m, const std::string& spec, Element& e, std::string& why);
+bool find_element(Model& m, const std::string& wanted, Element& e, std::string& why);
 
 double element_value(const Element& e);
 void set_element(const Element& e, double v);

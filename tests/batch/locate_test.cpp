@@ -25,7 +25,7 @@ std::string copy_of(const std::string& ex) {
 TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
   const struct {
     const char* ex;
-    const char* spec;
+    const char* wanted;
     const char* file;
     int line;
     const char* text;  // the number as the file writes it
@@ -38,9 +38,9 @@ TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
       {"holstein", "milkprice", "PARAD.TXT", 0, "", 3},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.spec);
+    SCOPED_TRACE(c.wanted);
     const std::string dir = copy_of(c.ex);
-    const LocateRun run = locate(dir, {c.spec});
+    const LocateRun run = locate(dir, {c.wanted});
     ASSERT_EQ(run.at.size(), 1u);
     const Located& at = run.at[0];
     ASSERT_EQ(at.error, "") << run.message;
@@ -54,7 +54,7 @@ TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
     }
     std::string why;
     ASSERT_TRUE(edit_number(dir, at, c.edit, why)) << why;
-    const LocateRun again = locate(dir, {c.spec});
+    const LocateRun again = locate(dir, {c.wanted});
     EXPECT_FLOAT_EQ(static_cast<float>(again.at[0].value), static_cast<float>(c.edit));
     const std::string after = read_file(dir + "/" + at.file);
     EXPECT_EQ(after.substr(0, at.begin), before.substr(0, at.begin));
@@ -66,7 +66,7 @@ TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
 // options do not read are refused, naming the variable and why.
 TEST(BatchLocate, RefusalsNameTheVariableAndWhy) {
   const std::string dir = copy_of("holstein");
-  const std::vector<std::string> specs = {"nosuch", "bwf[7]", "ew[1]", "DD", "LL", "nSCC", "p1", "bwf[1]", "Ncal[0]"};
+  const std::vector<std::string> wanted_names = {"nosuch", "bwf[7]", "ew[1]", "DD", "LL", "nSCC", "p1", "bwf[1]", "Ncal[0]"};
   const char* says[] = {"no variable of the model is named \"nosuch\"",
                         "index 7 of bwf is out of range 0..1",
                         "ew has 2 indices, 1 given",
@@ -76,10 +76,10 @@ TEST(BatchLocate, RefusalsNameTheVariableAndWhy) {
                         "p1 is a count",
                         "bwf[1] is not read from any data file with these options",
                         "Ncal[0] is not read from any data file"};
-  const LocateRun run = locate(dir, specs);
-  ASSERT_EQ(run.at.size(), specs.size());
-  for (std::size_t i = 0; i < specs.size(); ++i)
-    EXPECT_NE(run.at[i].error.find(says[i]), std::string::npos) << specs[i] << ": " << run.at[i].error;
+  const LocateRun run = locate(dir, wanted_names);
+  ASSERT_EQ(run.at.size(), wanted_names.size());
+  for (std::size_t i = 0; i < wanted_names.size(); ++i)
+    EXPECT_NE(run.at[i].error.find(says[i]), std::string::npos) << wanted_names[i] << ": " << run.at[i].error;
 }
 
 }  // namespace
