@@ -11,8 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string copy_of(const std::string& ex) {
-  const fs::path dir = scratch("locate-" + ex);
+// Each test takes its own copy: ctest runs the tests of this file at once.
+std::string copy_of(const std::string& ex, const std::string& test) {
+  const fs::path dir = scratch("locate-" + test + "-" + ex);
   for (const auto& f : fs::directory_iterator(example(ex))) fs::copy_file(f.path(), dir / f.path().filename());
   return dir.string();
 }
@@ -39,7 +40,7 @@ TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.wanted);
-    const std::string dir = copy_of(c.ex);
+    const std::string dir = copy_of(c.ex, "edit");
     const LocateRun run = locate(dir, {c.wanted});
     ASSERT_EQ(run.at.size(), 1u);
     const Located& at = run.at[0];
@@ -65,7 +66,7 @@ TEST(BatchLocate, VariablesFoundAndEditedInTheirFiles) {
 // Names that are not variables, indices out of range, counts and items the
 // options do not read are refused, naming the variable and why.
 TEST(BatchLocate, RefusalsNameTheVariableAndWhy) {
-  const std::string dir = copy_of("holstein");
+  const std::string dir = copy_of("holstein", "refuse");
   const std::vector<std::string> wanted_names = {"nosuch", "bwf[7]", "ew[1]", "DD", "LL", "nSCC", "p1", "bwf[1]", "Ncal[0]"};
   const char* says[] = {"no variable of the model is named \"nosuch\"",
                         "index 7 of bwf is out of range 0..1",
