@@ -167,6 +167,20 @@ void read_all_input(Model& m, TestIo& t) {
   ::testing::internal::GetCapturedStdout();
 }
 
+std::unique_ptr<Model> run_example(const char* example, const std::function<void(Model&)>& edit,
+                                   const std::function<void(Model&)>& run) {
+  copy_example(example);
+  auto m = new_model();
+  TestIo t;
+  read_all_input(*m, t);
+  ::testing::internal::CaptureStdout();
+  fixed_coefficients(*m);
+  if (edit) edit(*m);
+  run(*m);
+  ::testing::internal::GetCapturedStdout();
+  return m;
+}
+
 void expect_stop(const std::function<void()>& run, const std::string& message) {
   EXPECT_EXIT(
       {

@@ -79,6 +79,12 @@ std::string read_with(Model& m, Io& io, Reader reader, const char* file);
 // swallowed; the echo goes to t's results file.
 void read_all_input(Model& m, TestIo& t);
 
+// Copies the example into the current directory, reads its input, forms the
+// fixed coefficients, applies `edit` and then `run` to the state; console
+// output is swallowed.
+std::unique_ptr<Model> run_example(const char* example, const std::function<void(Model&)>& edit,
+                                   const std::function<void(Model&)>& run);
+
 // In a death test: `run` must stop the program with exit status 0 and a
 // message (standard output, shown to the test) matching the regular
 // expression `message`.

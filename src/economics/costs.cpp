@@ -18,18 +18,6 @@ namespace zelvan {
 
 namespace {
 
-// The next progeny category from k on that breed index j keeps: the
-// categories of fattening groups that are not kept are passed over.
-int kept_category(const Model& m, int j, int k) {
-  if (k == 4 && m.pbf[j] == 0) k = 5;
-  if (k == 5 && m.cast[j] == 0) k = 6;
-  if (k == 6 && m.pff[j] == 0) k = 7;
-  if (k == 12 && m.pff[j] == 0) k = 14;
-  if (k == 14 && m.pbf[j] == 0) k = 16;
-  if (k == 16 && m.cast[j] == 0) k = 18;
-  return k;
-}
-
 // Young-stock values given for the reared heifers (category 22) and for the
 // three fattening groups (12 heifers, 14 bulls, 17 castrates) hold for the
 // other categories of the same group.

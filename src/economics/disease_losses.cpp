@@ -41,14 +41,11 @@ float weighted_lactation(const Model& m, int i, const LossTable& table) {
   });
 }
 
-// Fate 5 of lactations 1..9 holds no cows and gets no milk.
-bool milked(int i) { return !(i >= 29 && i <= 77 && (i - 29) % 6 == 0); }
-
 // Lost milk of every cow state, then per cow and year from the stationary
 // shares of the herd states.
 float lost_milk_per_cow_and_year(Model& m, const LossTable& table, float* lost) {
   for (int i = 25; i <= m.CC; ++i)
-    if (milked(i)) lost[i] = weighted_lactation(m, i, table);
+    if (!empty_cow_state(i)) lost[i] = weighted_lactation(m, i, table);
   float s = 0;
   for (int i = 25; i <= m.CC; ++i) s = static_cast<float>(s + m.l2[i - 24] * 365 * lost[i]);
   return s / m.ciav;

@@ -94,13 +94,9 @@ void spread_rations(Model& m) {
 // (dead bulls, castrates, heifers; slaughtered heifers, bulls, culled
 // castrates), in both breed blocks.
 int skip_absent_fattening(const Model& m, int i) {
-  const int* const flags[] = {m.pbf, m.cast, m.pff, m.pff, m.pbf, m.cast};
-  constexpr int from[] = {4, 5, 6, 12, 14, 16};
-  constexpr int to[] = {5, 6, 7, 14, 16, 18};
   for (int j = 0; j < J; ++j) {
-    for (int t = 0; t < 6; ++t) {
-      if (i == m.CC * j + from[t] && flags[t][j] == 0) i = m.CC * j + to[t];
-    }
+    const int k = i - cat(m, j, 0);
+    if (k >= 1 && k <= 24) return cat(m, j, kept_category(m, j, k));
   }
   return i;
 }

@@ -21,6 +21,10 @@ struct LactationCurve {
 // on no cow is pregnant in the model.
 inline constexpr int kLastListedCow = 78;
 
+// Fate 5 (empty) of lactations 1..9 holds no cows and gets no milk; from
+// lactation 10 on the model milks it like the other fates.
+inline bool empty_cow_state(int i) { return i >= 29 && i <= 77 && (i - 29) % 6 == 0; }
+
 // Curve of cow category i (25..CC): cows culled right after a difficult
 // calving (fate 2) or for conception failure (fate 4) never conceive.
 inline LactationCurve cow_curve(const Model& m, int i) {

@@ -19,18 +19,9 @@ namespace zelvan {
 namespace {
 
 constexpr int kFirstCow = 25;
-// Categories up to here belong to lactations 1..9; the tables of fates that
-// get no decline after conception stop there, and from lactation 10 on no
-// cow is pregnant in the model.
-constexpr int kLastListed = kLastListedCow;
 
 // Category of lactation l (1-based), fate k (1..6).
 constexpr int cow(int l, int k) { return 6 * l + 18 + k; }
-
-// Fate of a cow category, 1..6.
-constexpr int fate_of(int i) { return (i - 19) % 6 + 1; }
-
-bool listed_fate(int i, int k) { return i >= kFirstCow && i <= kLastListed && fate_of(i) == k; }
 
 void durations(Model& m) {
   const int n = cycles(m);
@@ -116,7 +107,7 @@ void pregnancy(Model& m) {
   for (int l = 1; l <= cycles(m); ++l) {
     for (int k : {2, 4}) m.nepc[cow(l, k)] = m.pdipc[cow(l, k)] = 0;
   }
-  for (int i = kLastListed + 1; i <= m.CC; ++i) m.nepc[i] = m.pdipc[i] = 0;
+  for (int i = kLastListedCow + 1; i <= m.CC; ++i) m.nepc[i] = m.pdipc[i] = 0;
 }
 
 // Energy and protein per kg of milk from its fat and protein content.
@@ -129,11 +120,11 @@ void milk_content(Model& m) {
 void conception_days(Model& m) {
   // The model fills the first 54 categories whatever the number of
   // lactations, also beyond the last cow category.
-  for (int i = kFirstCow; i <= kLastListed; ++i) {
+  for (int i = kFirstCow; i <= kLastListedCow; ++i) {
     const int k = static_cast<int>(0.05 + (i - 25) / 6);
     m.sp[i] = m.intconc[k] + m.intcm;
   }
-  for (int i = kLastListed + 1; i <= m.CC; ++i) m.sp[i] = 0;
+  for (int i = kLastListedCow + 1; i <= m.CC; ++i) m.sp[i] = 0;
   for (int l = 1; l < cycles(m); ++l) {
     m.sp[cow(l, 4)] = 0;
     m.sp[cow(l, 5)] = 0;
@@ -146,8 +137,6 @@ float milk_sum(const Model& m, int i, int last, float e, bool fraction) {
   return lactation_sum(cow_curve(m, i), m.sp[i], last, e, fraction, [](int) { return 1.0; });
 }
 
-bool fate5_without_cows(int i) { return i <= 77 && listed_fate(i, 5); }
-
 void milk(Model& m) {
   m.a1 = static_cast<float>((m.milk * 0.01 - 9.07184) / 2.96);
   m.a2 = static_cast<float>((m.milk * 0.01 + 6.350288) / 2.96);
@@ -155,7 +144,7 @@ void milk(Model& m) {
   for (int i = kFirstCow; i <= m.CC; ++i) {
     // Fate 5 of lactations 1..9 has no cows and no milk; from lactation 10
     // on the model milks it like the others.
-    if (fate5_without_cows(i)) ++i;
+    if (empty_cow_state(i)) ++i;
     const float e = m.dl[i];
     m.milksum[i] = milk_sum(m, i, whole_days(e), e, true);
     if (first_run) m.zzmilksum[i] = m.milksum[i];

@@ -36,6 +36,19 @@ struct Model : RunState,
 // Element of a per-category array for progeny category k of breed index j.
 inline int cat(const Model& m, int j, int k) { return m.CC * j + k; }
 
+// Progeny category k of breed index j, or the next category that exists
+// when k belongs to a fattening group that is not kept (bulls, castrates,
+// heifers: the dead and the slaughtered animals of each group).
+inline int kept_category(const Model& m, int j, int k) {
+  if (k == 4 && m.pbf[j] == 0) k = 5;
+  if (k == 5 && m.cast[j] == 0) k = 6;
+  if (k == 6 && m.pff[j] == 0) k = 7;
+  if (k == 12 && m.pff[j] == 0) k = 14;
+  if (k == 14 && m.pbf[j] == 0) k = 16;
+  if (k == 16 && m.cast[j] == 0) k = 18;
+  return k;
+}
+
 // Extents in use, as the input set them, kept within the declared sizes so
 // that no loop of a model phase can run past an array.
 inline int cycles(const Model& m) { return std::clamp(m.LL, 1, L); }

@@ -28,17 +28,10 @@ void run_through_nutrition(Model& m) {
 // changes the state after the input.
 std::unique_ptr<Model> nourished(const char* example, const std::function<void(Model&)>& edit = {}) {
   ScratchDir dir;
-  copy_example(example);
-  auto m = new_model();
-  TestIo t;
-  read_all_input(*m, t);
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  if (edit) edit(*m);
-  m->irun = 1;
-  run_through_nutrition(*m);
-  ::testing::internal::GetCapturedStdout();
-  return m;
+  return run_example(example, edit, [](Model& m) {
+    m.irun = 1;
+    run_through_nutrition(m);
+  });
 }
 
 // Sum of (w0 + g t)^p over the days first..floor(x), plus the fraction of

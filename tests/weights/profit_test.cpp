@@ -20,16 +20,7 @@ const char* const kExamples[] = {"holstein", "holstein-beef-cross", "beef-sire"}
 // The base run of an example in the current directory, after `edit` has
 // changed the state left by the input.
 std::unique_ptr<Model> base_run(const char* example, const std::function<void(Model&)>& edit = {}) {
-  copy_example(example);
-  auto m = new_model();
-  TestIo t;
-  read_all_input(*m, t);
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*m);
-  if (edit) edit(*m);
-  run_model(*m);
-  ::testing::internal::GetCapturedStdout();
-  return m;
+  return run_example(example, edit, run_model);
 }
 
 // Without interest every expression counts at its full number of animals,
