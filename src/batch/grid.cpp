@@ -89,9 +89,9 @@ void write_outputs(const ScenarioFile& s, const std::vector<ScenarioResult>& res
         }
       }
       for (const TraitRow& row : r.run.traits) {
-        if (row.number != t) continue;
-        const std::string series = std::string(breed_name[row.breed]) + (others.empty() ? "" : "; " + others);
-        points.push_back({level, row.weight, series});
+        if (row.number != t || !row.breed || !row.weight) continue;
+        const std::string series = std::string(breed_name[*row.breed]) + (others.empty() ? "" : "; " + others);
+        points.push_back({level, *row.weight, series});
         name = std::to_string(t) + " " + row.name;
         unit = row.unit;
       }
@@ -236,7 +236,7 @@ std::string grid_csv(const ScenarioFile& s, const std::vector<ScenarioResult>& r
     }
     if (r.run.traits.empty()) out += head + ",,,,,,,\n";
     for (const TraitRow& t : r.run.traits)
-      out += head + "," + std::to_string(t.number) + "," + csv_field(t.name) + "," + std::to_string(t.breed) + "," +
+      out += head + "," + std::to_string(t.number) + "," + csv_field(t.name) + "," + (t.breed ? std::to_string(*t.breed) : "") + "," +
              csv_number(t.weight) + "," + csv_number(t.per_calf) + "," + csv_number(t.relative_calves) + "," +
              csv_number(t.relative_cows) + "\n";
   }

@@ -1,6 +1,10 @@
 #include "batch/results.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -10,7 +14,7 @@
 #include "batch/variables.h"
 #include "input/readers.h"
 #include "input/textio.h"
-#include "report/results_file.h"
+#include "report/weight_tables.h"
 
 namespace zelvan::batch {
 
@@ -45,11 +49,6 @@ std::optional<double> shown(std::optional<double> x) {
   return x ? std::optional<double>(shown(*x)) : std::nullopt;
 }
 
-std::optional<double> value_of(const std::string& token) {
-  if (token == "-") return std::nullopt;
-  return std::strtod(token.c_str(), nullptr);
-}
-
 // The option values as PARAD.TXT holds them, read with the model's own
 // primitives (the file was read by zelvan already, so it is well formed).
 std::vector<int> option_values(const std::string& dir) {
@@ -62,49 +61,91 @@ std::vector<int> option_values(const std::string& dir) {
   return v;
 }
 
-// One table of part 4 of the results file: for each trait number the tokens
-// of its value line and its label.
-struct TableRows {
-  std::map<int, std::vector<std::string>> values;
-  std::map<int, std::string> labels;
-};
-
-// Part 4 of the results file: a trait line begins with the trait number in
-// two places and its values are on the next line. The relative weights of
-// both components come as two tables in section 4.3; the second begins
-// where a trait number comes round again.
-struct WeightTables {
-  TableRows per_cow_year, components, relative_own, relative_both;
-};
-
-// " 7 Weight of ..." or "31 Milk yield": the trait number in two places,
-// a blank, the label.
-int trait_number(const std::string& l) {
-  const bool shape = l.size() > 3 && (l[0] == ' ' || (l[0] >= '1' && l[0] <= '4')) &&
-                     std::isdigit(static_cast<unsigned char>(l[1])) && l[2] == ' ' && l[3] != ' ';
-  return shape ? std::atoi(l.substr(0, 2).c_str()) : 0;
+// What a function writes to a C stream, as a string.
+template <class Write>
+std::string captured(Write write) {
+  char* buf = nullptr;
+  std::size_t size = 0;
+  std::FILE* f = open_memstream(&buf, &size);
+  write(f);
+  std::fclose(f);
+  std::string s(buf, size);
+  std::free(buf);
+  return s;
 }
 
-WeightTables read_weight_tables(const std::vector<std::string>& lines) {
+// The label blocks of the template that the weight tables take: its last
+// ones, as the model's own reader of the template gives them.
+std::vector<std::string> weight_blocks(const std::string& path, const Model& m) {
+  const std::string text = read_file(path);
+  const long total = std::count(text.begin(), text.end(), '"') / 2;
+  const int n = weight_table_blocks(m);
+  if (total < n) throw std::runtime_error(path + " holds fewer label blocks than the weight tables take");
+  TextIn in = open_text(path.c_str());
+  for (long i = 0; i < total - n; ++i) outputr(in);
+  std::vector<std::string> blocks;
+  for (int i = 0; i < n; ++i) blocks.push_back(captured([&](std::FILE* f) { outputrw(in, f); }));
+  close_text(in);
+  return blocks;
+}
+
+}  // namespace
+
+WeightTables read_weight_tables(const Model& m, const std::string& results, const std::string& template_path,
+                                const std::string& file) {
+  const std::vector<std::string> blocks = weight_blocks(template_path, m);
   WeightTables w;
-  TableRows* table = nullptr;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& l = lines[i];
-    if (l.rfind("4.1 ", 0) == 0) table = &w.per_cow_year;
-    if (l.rfind("4.2 ", 0) == 0) table = &w.components;
-    if (l.rfind("4.3 ", 0) == 0) table = &w.relative_own;
-    const int t = trait_number(l);
-    if (table == nullptr || i + 1 >= lines.size() || t < 1 || t > 47) continue;
-    if (table == &w.relative_own && w.relative_own.values.count(t) != 0) table = &w.relative_both;
-    std::vector<std::string> tok = tokens_of(lines[i + 1]);
-    bool numbers = !tok.empty();
-    for (const std::string& x : tok) numbers = numbers && (x == "-" || std::isdigit(x.back()));
-    if (!numbers) continue;
-    table->values[t] = tok;
-    table->labels[t] = l.substr(3);
+  std::size_t pos = 0, b = 0;
+  auto fail = [&](const std::string& what) {
+    throw std::runtime_error(file + ": " + what + " (the results file does not match its template or its CHECKD)");
+  };
+  for (const WeightStep& s : weight_steps(m)) {
+    if (s.kind == WeightStep::blocks) {
+      for (int i = 0; i < s.n; ++i, ++b) {
+        if (!s.apply) continue;
+        const std::size_t at = results.find(blocks[b], pos);
+        if (at == std::string::npos) fail("a label block of the weight tables is missing");
+        pos = at + blocks[b].size();
+      }
+    }
+    if (s.kind != WeightStep::trait_lines) continue;
+    for (int t = 1; t <= kTraitNumbers; ++t) {
+      if (!trait_listed(m, t)) continue;
+      const std::string& block = blocks[b++];
+      if (s.table == WeightTable::per_cow_year) {
+        const std::size_t at = block.find_first_not_of(" \n");
+        w.labels[t] = block.substr(block.find(' ', at) + 1);
+      }
+      WeightLine line = weight_line(m, s.table, t);
+      if (!line.printable || results.compare(pos, block.size(), block) != 0) continue;
+      pos += block.size();
+      const std::size_t start = results.find_first_not_of('\n', pos);
+      const std::size_t end = results.find('\n', start);
+      const std::vector<std::string> tok = tokens_of(results.substr(start, end - start));
+      const WeightCells& cells = weight_cells(s.table);
+      const std::string where = "the line of trait " + std::to_string(t);
+      if (static_cast<int>(tok.size()) != cells.n) fail(where + " has " + std::to_string(tok.size()) + " numbers");
+      for (int c = 0; c < cells.n; ++c) {
+        char* rest = nullptr;
+        const bool number = (line.present >> c) & 1;
+        line.value[c] = !number || tok[c] == "-" ? (number ? NAN : 0.0) : std::strtod(tok[c].c_str(), &rest);
+        if (!number && tok[c] != "-") fail(where + " has a number where the table has a dash");
+        if (rest != nullptr && *rest != '\0') fail(where + " holds \"" + tok[c] + "\"");
+      }
+      const std::string printed = captured([&](std::FILE* f) {
+        TextOut out{f};
+        print_weight_line(out, line);
+      });
+      if (results.compare(pos, printed.size(), printed) != 0) fail(where + " does not read back as written");
+      pos += printed.size();
+      line.shown = true;
+      w.lines.push_back(line);
+    }
   }
   return w;
 }
+
+namespace {
 
 // "Milk yield, per kg per lactation" -> name and unit.
 void split_label(const std::string& label, std::string& name, std::string& unit) {
@@ -137,19 +178,46 @@ std::string stop_message(const std::vector<std::string>& console) {
   return msg;
 }
 
+// A number of a shown line, absent when the cell shows a dash.
+std::optional<double> cell(const WeightLine* line, WeightCell what) {
+  if (line == nullptr) return std::nullopt;
+  const WeightCells& cells = weight_cells(line->table);
+  for (int c = 0; c < cells.n; ++c)
+    if (cells.cell[c] == what && ((line->present >> c) & 1) && std::isfinite(line->value[c])) return line->value[c];
+  return std::nullopt;
+}
+
 void add_traits(RunResult& r, const std::string& dir) {
   auto m = std::make_unique<Model>();
   load_dump(*m, read_file(dir + "/CHECKD"));
-  const WeightTables w = read_weight_tables(lines_of(read_file(dir + "/" + kResultsName)));
-  const TableRows& relative = w.relative_both.values.empty() ? w.relative_own : w.relative_both;
-  for (const auto& [t, tok] : w.per_cow_year.values) {
+  const std::string results = dir + "/" + kResultsName;
+  const WeightTables w = read_weight_tables(*m, read_file(results), dir + "/TEXTD_OUT.TXT", results);
+  // The lines of each trait; the relative weights of both components
+  // together when the file has them, else those of each component.
+  std::map<int, std::map<WeightTable, const WeightLine*>> of;
+  bool both = false;
+  for (const WeightLine& l : w.lines) {
+    of[l.trait][l.table] = &l;
+    both = both || l.table == WeightTable::relative_both;
+  }
+  const WeightTable relative_table = both ? WeightTable::relative_both : WeightTable::relative_own;
+  static const WeightCell kBreed[3] = {WeightCell::pure_bred, WeightCell::cross_bred, WeightCell::crossbred_dams};
+  for (const auto& [t, lines] : of) {
+    auto line = [&](WeightTable table) {
+      const auto at = lines.find(table);
+      return at == lines.end() ? nullptr : at->second;
+    };
     TraitRow base;
     base.number = t;
-    split_label(w.per_cow_year.labels.at(t), base.name, base.unit);
-    if (auto c = w.components.values.find(t); c != w.components.values.end() && c->second.size() == 2) {
-      base.calves = value_of(c->second[0]);
-      base.cows = value_of(c->second[1]);
-    }
+    split_label(w.labels.at(t), base.name, base.unit);
+    base.calves = cell(line(WeightTable::components), WeightCell::calves);
+    base.cows = cell(line(WeightTable::components), WeightCell::cows);
+    base.relative_cows = cell(line(relative_table), WeightCell::cows);
+    base.relative_calves = cell(line(relative_table), WeightCell::calves);
+    if (m->gstd == 3) base.relative_calves = cell(line(WeightTable::single_component), WeightCell::calves);
+    const WeightLine* per_cow_year = line(WeightTable::per_cow_year);
+    std::optional<double> ew[3];
+    for (int j = 0; j < 3; ++j) ew[j] = cell(per_cow_year, kBreed[j]);
     // Per genetic standard deviation, as the model standardises: each
     // component times its deviation (gstd 2), or the direct deviation times
     // the weight of the breed index or indices evaluated (gstd 3).
@@ -157,19 +225,8 @@ void add_traits(RunResult& r, const std::string& dir) {
       if (base.calves) base.gsd_calves = static_cast<double>(m->gstd_d[t] * static_cast<float>(*base.calves));
       if (base.cows) base.gsd_cows = static_cast<double>(m->gstd_m[t] * static_cast<float>(*base.cows));
     }
-    if (auto rel = relative.values.find(t); rel != relative.values.end()) {
-      if (rel->second.size() == 2) {
-        base.relative_cows = value_of(rel->second[0]);
-        base.relative_calves = value_of(rel->second[1]);
-      } else if (rel->second.size() == 1) {
-        base.relative_calves = value_of(rel->second[0]);
-      }
-    }
-    std::vector<std::optional<double>> ew;
-    for (const std::string& x : tok) ew.push_back(value_of(x));
     if (m->gstd == 3) {
-      const float e0 = ew.size() > 0 && ew[0] ? static_cast<float>(*ew[0]) : 0.0f;
-      const float e1 = ew.size() > 1 && ew[1] ? static_cast<float>(*ew[1]) : 0.0f;
+      const float e0 = static_cast<float>(ew[0].value_or(0)), e1 = static_cast<float>(ew[1].value_or(0));
       if (m->cb == 0) {
         base.gsd_calves = m->gstd_d[t] * e0;
       } else if (m->ewopt == 2) {
@@ -179,16 +236,21 @@ void add_traits(RunResult& r, const std::string& dir) {
         base.gsd_calves = m->gstd_d[t] * e1;
       }
     }
-    // The columns are those the results writer gives the trait.
-    const int columns = weight_columns(*m, t);
-    for (std::size_t j = 0; j < ew.size(); ++j) {
-      if (!ew[j] || (columns & (1 << j)) == 0) continue;
+    base.gsd_calves = shown(base.gsd_calves);
+    base.gsd_cows = shown(base.gsd_cows);
+    // A trait that has weights over the gene flow but no line in the trait
+    // table (with cross-bred progeny only, the traits weighted through the
+    // dams' herd alone) gets one row without breed index and weight.
+    if (per_cow_year == nullptr) {
+      r.traits.push_back(base);
+      continue;
+    }
+    for (int j = 0; j < 3; ++j) {
+      if (((per_cow_year->present >> j) & 1) == 0) continue;
       TraitRow row = base;
-      row.breed = static_cast<int>(j);
-      row.weight = *ew[j];
-      if (j < 2 && m->Ncal[j] > 0) row.per_calf = shown(static_cast<float>(*ew[j]) / m->Ncal[j]);
-      row.gsd_calves = shown(row.gsd_calves);
-      row.gsd_cows = shown(row.gsd_cows);
+      row.breed = j;
+      row.weight = ew[j];
+      if (j < 2 && ew[j] && m->Ncal[j] > 0) row.per_calf = shown(static_cast<float>(*ew[j]) / m->Ncal[j]);
       r.traits.push_back(row);
     }
   }
@@ -236,7 +298,12 @@ RunResult read_run(const std::string& dir) {
   const std::vector<int> values = option_values(dir);
   for (int i = 0; i < kOptions; ++i) r.options.emplace_back(names[i], values[i]);
   add_key_figures(r, dir);
-  add_traits(r, dir);
+  try {
+    add_traits(r, dir);
+  } catch (const std::runtime_error& e) {
+    r.completed = false;
+    r.message = e.what();
+  }
   return r;
 }
 
@@ -275,8 +342,8 @@ nlohmann::ordered_json to_json(const RunResult& r) {
                            {"name", t.name},
                            {"unit", t.unit},
                            {"group", trait_group(t.number)},
-                           {"breed", t.breed},
-                           {"weight", t.weight},
+                           {"breed", t.breed ? nlohmann::ordered_json(*t.breed) : nlohmann::ordered_json(nullptr)},
+                           {"weight", opt(t.weight)},
                            {"per_calf", opt(t.per_calf)},
                            {"calves", opt(t.calves)},
                            {"cows", opt(t.cows)},
@@ -302,8 +369,8 @@ RunResult from_json(const nlohmann::ordered_json& j) {
     row.number = t["number"];
     row.name = t["name"];
     row.unit = t["unit"];
-    row.breed = t["breed"];
-    row.weight = t["weight"];
+    if (!t["breed"].is_null()) row.breed = t["breed"].get<int>();
+    row.weight = unopt(t, "weight");
     row.per_calf = unopt(t, "per_calf");
     row.calves = unopt(t, "calves");
     row.cows = unopt(t, "cows");
@@ -338,7 +405,7 @@ std::string trait_csv(const RunResult& r) {
       "relative_cows\n";
   for (const TraitRow& t : r.traits) {
     out += std::to_string(t.number) + "," + csv_field(t.name) + "," + csv_field(t.unit) + "," +
-           trait_group(t.number) + "," + std::to_string(t.breed) + "," + csv_number(t.weight) + "," +
+           trait_group(t.number) + "," + (t.breed ? std::to_string(*t.breed) : "") + "," + csv_number(t.weight) + "," +
            csv_number(t.per_calf) + "," + csv_number(t.calves) + "," + csv_number(t.cows) + "," +
            csv_number(t.gsd_calves) + "," + csv_number(t.gsd_cows) + "," + csv_number(t.relative_calves) + "," +
            csv_number(t.relative_cows) + "\n";

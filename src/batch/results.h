@@ -10,14 +10,19 @@
 
 #include <nlohmann/json.hpp>
 
+#include "report/weight_tables.h"
+
 namespace zelvan::batch {
 
 struct TraitRow {
   int number = 0;                        // trait number 1..47
   std::string name;                      // label of the trait table
   std::string unit;                      // "per kg", "per percentage point", ...
-  int breed = 0;                         // breed index: 0 pure-bred, 1 cross-bred, 2 dams' herd
-  double weight = 0;                     // final weight per cow and year, MU per unit
+  // Breed index (0 pure-bred, 1 cross-bred, 2 dams' herd) and final weight
+  // per cow and year, MU per unit; both absent for a trait that has weights
+  // over the gene flow but no line in the trait table.
+  std::optional<int> breed;
+  std::optional<double> weight;
   std::optional<double> per_calf;        // weight / calves of the breed index per calving
   std::optional<double> calves, cows;    // components over the gene flow, MU per unit
   std::optional<double> gsd_calves, gsd_cows;            // per genetic standard deviation, MU
@@ -35,6 +40,20 @@ struct RunResult {
   std::vector<TraitRow> traits;
   std::vector<std::string> warnings;
 };
+
+// The weight tables of a results file, read with the description the
+// results writer prints them from: the same steps, label blocks (the last
+// ones of the template), cells and line formats; m is the run's state as
+// CHECKD restores it. Each line read is printed again and must give the
+// text it was read from, so that no number is taken from the wrong place.
+// Throws std::runtime_error naming `file` when the text does not follow
+// the description.
+struct WeightTables {
+  std::vector<WeightLine> lines;       // every line the file shows, in file order
+  std::map<int, std::string> labels;   // trait -> its label in the trait table
+};
+WeightTables read_weight_tables(const Model& m, const std::string& results, const std::string& template_path,
+                                const std::string& file);
 
 // Reads the files zelvan left in dir.
 RunResult read_run(const std::string& dir);

@@ -82,8 +82,8 @@ std::string relative_weights_svg(const RunResult& r, const std::string& title) {
   for (const TraitRow& t : r.traits) relative = relative || t.relative_calves || t.relative_cows;
   for (const TraitRow& t : r.traits) {
     if (std::any_of(bars.begin(), bars.end(), [&](const Bar& b) { return b.trait == t.number; })) continue;
-    const double v = relative ? t.relative_calves.value_or(0) + t.relative_cows.value_or(0) : t.weight;
-    if (relative && !t.relative_calves && !t.relative_cows) continue;
+    if (relative ? !t.relative_calves && !t.relative_cows : !t.weight) continue;
+    const double v = relative ? t.relative_calves.value_or(0) + t.relative_cows.value_or(0) : *t.weight;
     bars.push_back({t.number, t.name, v});
   }
   std::sort(bars.begin(), bars.end(), [](const Bar& a, const Bar& b) { return a.value > b.value; });

@@ -6,34 +6,15 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdint>
-#include <initializer_list>
 
 #include "report/results_writer.h"
-#include "weights/economic_weights.h"
+#include "report/weight_tables.h"
 
 namespace zelvan {
 
 namespace {
 
 constexpr float kPresent = 1e-6f;  // a category with more animals per calving exists
-constexpr int kTraits = 47;
-
-// Traits listed in the trait tables: every trait but the components 14 to
-// 17, 19 to 22, 24 and 25, which are reported through their sums 18, 23 and 1.
-bool listed(const Model& m, int t) { return m.to[t] > 0; }
-bool evaluated(const Model& m, int t) { return m.to[t] == 2; }
-
-// A set of trait numbers as a bit mask.
-struct TraitSet {
-  std::uint64_t bits = 0;
-  TraitSet(std::initializer_list<int> lo_hi_pairs) {
-    const int* p = lo_hi_pairs.begin();
-    for (; p + 1 < lo_hi_pairs.end(); p += 2)
-      for (int t = p[0]; t <= p[1]; ++t) bits |= std::uint64_t{1} << t;
-  }
-  bool has(int t) const { return (bits >> t) & 1u; }
-};
 
 // Categories 1..i4-1 in the category layout: pure-bred progeny, cows,
 // cross-bred progeny.
@@ -253,26 +234,6 @@ void costs(ResultsWriter& w) {
   w.num("%8.1f", m.costdys);
 }
 
-// A line of values in fixed columns; a value that does not apply is a dash
-// placed `back` characters before the end of its column.
-struct ColumnLine {
-  ResultsWriter& w;
-  int pos = 0;
-  void pad(int to) {
-    for (; pos < to; ++pos) w.text(" ");
-  }
-  void value(int end, int width, const char* fmt, double x) {
-    pad(end - width);
-    w.num(fmt, x);
-    pos = end;
-  }
-  void dash(int end, int back) {
-    pad(end - back - 1);
-    w.text("-");
-    pos = end - back;
-  }
-};
-
 // Carcass prices per kg of fattened heifers, bulls and castrates (and of
 // cows on the pure-bred line); a dash for a group that is not fattened.
 void price_line(ResultsWriter& w, int offset, bool with_cows) {
@@ -355,159 +316,6 @@ void reference_trait_warnings(ResultsWriter& w) {
   }
 }
 
-}  // namespace
-
-int weight_columns(const Model& m, int t) {
-  static const TraitSet kMilkHealth{31, 41, 46, 46};
-  static const TraitSet kPureAndSire{11, 13, 29, 29, 45, 45};
-  static const TraitSet kAllThree{1, 5, 9, 10, 18, 18, 23, 23, 43, 44};
-  static const TraitSet kCrossDams{6, 8, 26, 28, 47, 47};
-  static const TraitSet kCalfGain{30, 30, 42, 42};
-  static const TraitSet kDairyOnly{11, 13, 29, 29, 31, 41, 43, 43, 45, 46};
-  static const TraitSet kSireOnly{6, 8, 11, 13, 26, 29, 45, 45, 47, 47};
-  const bool dams = m.utifemcr == 3;
-  switch (m.ewopt) {
-    case 0:
-      return 1;
-    case 2:
-      if (!dams) return kDairyOnly.has(t) ? 1 : 3;
-      if (kMilkHealth.has(t)) return 1;
-      if (kPureAndSire.has(t)) return 5;
-      if (kAllThree.has(t)) return 7;
-      if (kCrossDams.has(t)) return 4;
-      if (kCalfGain.has(t)) return 3;
-      return 0;
-    case 1:
-      if (kCalfGain.has(t)) return 2;
-      if (kAllThree.has(t)) return dams ? 6 : 2;
-      if (dams && kSireOnly.has(t)) return 4;
-      return 0;
-    default:
-      return 0;
-  }
-}
-
-namespace {
-
-// A weight is shown when it is not negligible; with cross-bred progeny only
-// the cross-bred weight counts. The model tests that weight even for the
-// traits whose only weight is the one of the dams' herd, which it therefore
-// never shows with cross-bred progeny only.
-bool weight_shown(const Model& m, int t) {
-  if (m.ewopt == 1) return std::fabs(static_cast<double>(m.ew[t][1])) > 1e-6;
-  double sum = 0;
-  for (int j = 0; j < 3; ++j) sum += std::fabs(static_cast<double>(m.ew[t][j]));
-  return sum > 1e-6;
-}
-
-void trait_weights(ResultsWriter& w) {
-  const Model& m = w.m;
-  w.blocks(m.ewopt == 0, 1);
-  w.blocks(m.ewopt > 0, 1);
-  w.blocks(m.ewopt != 1, 1);
-  for (int t = 1; t <= kTraits; ++t) {
-    if (!listed(m, t)) continue;
-    const int columns = weight_columns(m, t);
-    const bool shown = evaluated(m, t) && columns != 0 && weight_shown(m, t);
-    w.blocks(shown, 1);
-    if (!shown) continue;
-    w.text("\n");
-    ColumnLine line{w};
-    for (int j = 0; j < 3; ++j) {
-      const int end = 12 + 13 * j;
-      if (columns & (1 << j)) {
-        line.value(end, 12, "%12.4f", m.ew[t][j]);
-      } else {
-        line.dash(end, 4);
-      }
-    }
-  }
-  // A weight that could not be evaluated stays 0 and is left out of the
-  // table; say which and why, so that no 0 is taken for a weight.
-  if (m.nwarn > 0) {
-    w.text("\n\n");
-    print_weight_warnings(m, w.out);
-  }
-}
-
-// Weights summed over the discounted expressions of the gene flow: the
-// component expressed in the calves, then the one expressed in the cows.
-void component_weights(ResultsWriter& w) {
-  const Model& m = w.m;
-  w.copy(2);
-  for (int t = 1; t <= kTraits; ++t) {
-    if (!listed(m, t)) continue;
-    const bool calves = m.delta_d[t] == 1, cows = m.delta_m[t] == 1;
-    const bool shown = evaluated(m, t) && (calves || cows);
-    w.blocks(shown, 1);
-    if (!shown) continue;
-    if (calves && cows) {
-      w.num("\n%12.4f", m.ew_d[t]);
-      w.num(" %12.4f", m.ew_m[t]);
-    } else if (calves) {
-      w.num("\n%12.4f", m.ew_d[t]);
-      w.text("         -");
-    } else {
-      w.text("\n      -      ");
-      w.num("%12.4f", m.ew_m[t]);
-    }
-  }
-}
-
-// One table of relative weights: the cow component, then the calf component.
-void relative_table(ResultsWriter& w, bool apply, const float (&cows)[NT], const float (&calves)[NT]) {
-  const Model& m = w.m;
-  const bool cow_sum = m.ewsum_m > 1e-6f;
-  w.blocks(apply, 2);
-  for (int t = 1; t <= kTraits; ++t) {
-    if (!listed(m, t)) continue;
-    const bool has_cows = cow_sum && m.delta_m[t] == 1, has_calves = m.delta_d[t] == 1;
-    const bool shown = apply && evaluated(m, t) && (has_cows || has_calves);
-    w.blocks(shown, 1);
-    if (!shown) continue;
-    if (has_cows && has_calves) {
-      w.num("                                      %10.3f", cows[t]);
-      w.num("       %10.3f\n", calves[t]);
-    } else if (has_cows) {
-      w.num("                                      %10.3f", cows[t]);
-      w.text("             -\n");
-    } else {
-      w.num("                                            -          %10.3f\n", calves[t]);
-    }
-  }
-}
-
-// Standardised weights relative to the sum of their component, and, when
-// the cows have a component, relative to the sum of both components.
-void relative_weights(ResultsWriter& w) {
-  const Model& m = w.m;
-  const bool components = m.gstd == 2;
-  const bool both = components && m.ewsum_m > 1e-6f;
-  relative_table(w, components, m.ewr_mm, m.ewr_dd);
-  relative_table(w, both, m.ewr_ma, m.ewr_da);
-  w.blocks(both, 1);
-  if (both) {
-    w.num("                                   %10.3f", m.ewsum_m);
-    w.num("       %10.3f", m.ewsum_d);
-    w.num("       %10.3f", m.ewsum);
-  }
-}
-
-// Relative weights of a single component from the standard deviations of
-// INPUT33.TXT.
-void single_component_weights(ResultsWriter& w) {
-  const Model& m = w.m;
-  const bool apply = m.gstd == 3 && (m.cb == 0 || m.utifemcr != 3);
-  w.blocks(apply, 1);
-  for (int t = 1; t <= kTraits; ++t) {
-    if (!listed(m, t)) continue;
-    const bool shown = apply && evaluated(m, t) && m.ewr_dd[t] > 1e-6f;
-    w.blocks(shown, 1);
-    if (shown) w.num("                                        %7.3f", m.ewr_dd[t]);
-  }
-  w.blocks(apply, 1);
-}
-
 // The last block ends the template. Further blocks mean a template that
 // was written for another program; the results are then mislabelled.
 void warn_if_template_goes_on(TextIn& tpl) {
@@ -540,11 +348,7 @@ void write_results(const Model& m, Io& io) {
   discounted_expressions(w);
   profit(w);
   reference_trait_warnings(w);
-  trait_weights(w);
-  component_weights(w);
-  relative_weights(w);
-  single_component_weights(w);
-  w.copy(1);
+  write_weight_tables(w);
   warn_if_template_goes_on(io.textd);
 }
 

@@ -6,11 +6,6 @@
 
 namespace zelvan {
 
-// Columns of the trait table (section 4.1) in which trait t has a weight, as
-// a bit mask: 1 pure-bred, 2 cross-bred, 4 the herd of the cross-bred dams;
-// 0 when the trait has no line. Readers of the results file use it too.
-int weight_columns(const Model& m, int t);
-
 // Writes the twenty result sections and the closing block. Every template
 // block is consumed in every configuration, so that the template ends
 // exactly with the last block.

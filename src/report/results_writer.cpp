@@ -1,6 +1,8 @@
 #include "report/results_writer.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zelvan {
 
@@ -20,20 +22,43 @@ void ResultsWriter::blocks(bool apply, int n) {
   }
 }
 
-void ResultsWriter::text(const char* s) { std::fputs(s, out); }
+void TextOut::text(const char* s) { std::fputs(s, out); }
 
-void ResultsWriter::num(const char* fmt, double v) {
+void TextOut::num(const char* fmt, double v) {
   if (std::isfinite(v)) {
     std::fprintf(out, fmt, v);
     return;
   }
-  char field[64];
-  const int width = std::snprintf(field, sizeof field, fmt, 0.0);
+  // The text around the conversion stays; the field itself becomes a
+  // right-aligned dash.
+  const char* start = std::strchr(fmt, '%');
+  const char* end = start + std::strcspn(start + 1, "aAeEfFgG") + 1;
+  std::fwrite(fmt, 1, static_cast<std::size_t>(start - fmt), out);
+  char spec[32] = {};
+  std::memcpy(spec, start, std::min<std::size_t>(static_cast<std::size_t>(end - start) + 1, sizeof spec - 1));
+  const int width = std::snprintf(nullptr, 0, spec, 0.0);
   for (int i = 1; i < width; ++i) std::fputc(' ', out);
   std::fputc('-', out);
+  if (*end != '\0') std::fputs(end + 1, out);
 }
 
-void ResultsWriter::integer(const char* fmt, int v) { std::fprintf(out, fmt, v); }
+void TextOut::integer(const char* fmt, int v) { std::fprintf(out, fmt, v); }
+
+void ColumnLine::pad(int to) {
+  for (; pos < to; ++pos) w.text(" ");
+}
+
+void ColumnLine::value(int end, int width, const char* fmt, double x) {
+  pad(end - width);
+  w.num(fmt, x);
+  pos = end;
+}
+
+void ColumnLine::dash(int end, int back) {
+  pad(end - back - 1);
+  w.text("-");
+  pos = end - back;
+}
 
 void ResultsWriter::triple(const char* fmt, float x0, float x1, float total) {
   num(fmt, x0);
