@@ -34,9 +34,9 @@ void TextOut::num(const char* fmt, double v) {
   const char* start = std::strchr(fmt, '%');
   const char* end = start + std::strcspn(start + 1, "aAeEfFgG") + 1;
   std::fwrite(fmt, 1, static_cast<std::size_t>(start - fmt), out);
-  char spec[32] = {};
-  std::memcpy(spec, start, std::min<std::size_t>(static_cast<std::size_t>(end - start) + 1, sizeof spec - 1));
-  const int width = std::snprintf(nullptr, 0, spec, 0.0);
+  char conversion[32] = {};
+  std::memcpy(conversion, start, std::min<std::size_t>(static_cast<std::size_t>(end - start) + 1, sizeof conversion - 1));
+  const int width = std::snprintf(nullptr, 0, conversion, 0.0);
   for (int i = 1; i < width; ++i) std::fputc(' ', out);
   std::fputc('-', out);
   if (*end != '\0') std::fputs(end + 1, out);
