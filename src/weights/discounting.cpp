@@ -19,38 +19,33 @@ namespace {
 struct AgeOf {
   int k;                          // progeny category
   float (Model::*per_breed)[J];   // per-breed age, days; nullptr: age[CC*j + k]
+  bool sold;                      // revenues too are realised at this age (not only costs)
 };
 
-// Ages at which revenues are realised, in the order they are set.
-constexpr AgeOf kRevenueAges[] = {
-    {8, nullptr},           {9, nullptr},           {10, nullptr},          {12, &Model::agesf},
-    {13, &Model::agecwsf},  {14, &Model::agesm},    {15, &Model::agecwsm},  {16, &Model::agecwsc},
-    {17, &Model::agesc},    {18, &Model::agehmat1}, {19, &Model::agehcmat1}, {23, nullptr},
-    {24, nullptr}};
-
-// Ages whose middle is the time of the costs, in the order they are set;
-// the calves dead before weaning (category 3) come after 9 and 10, whose
-// times they use.
-constexpr AgeOf kCostAgesBeforeDeadCalves[] = {
-    {4, &Model::agedwsm}, {5, &Model::agedwsc}, {6, &Model::agedwsf}, {7, &Model::agedmh},
-    {8, nullptr},         {9, nullptr},         {10, nullptr}};
-constexpr AgeOf kCostAgesAfterDeadCalves[] = {
-    {12, &Model::agesf},    {13, &Model::agecwsf},   {14, &Model::agesm},    {15, &Model::agecwsm},
-    {16, &Model::agecwsc},  {17, &Model::agesc},     {18, &Model::agehmat1}, {19, &Model::agehcmat1},
-    {22, &Model::ageh1cal}, {23, nullptr},           {24, nullptr}};
+// Ages of the progeny categories. Costs fall in the middle of every one of
+// them; revenues only at the ages of sale and slaughter, not at a death
+// (4 to 7) or the first calving (22). The calves dead before weaning
+// (category 3) take their cost time from categories 9 and 10.
+constexpr AgeOf kAges[] = {
+    {4, &Model::agedwsm, false},   {5, &Model::agedwsc, false},   {6, &Model::agedwsf, false},
+    {7, &Model::agedmh, false},    {8, nullptr, true},            {9, nullptr, true},
+    {10, nullptr, true},           {12, &Model::agesf, true},     {13, &Model::agecwsf, true},
+    {14, &Model::agesm, true},     {15, &Model::agecwsm, true},   {16, &Model::agecwsc, true},
+    {17, &Model::agesc, true},     {18, &Model::agehmat1, true},  {19, &Model::agehcmat1, true},
+    {22, &Model::ageh1cal, false}, {23, nullptr, true},           {24, nullptr, true}};
 
 float age_of(const Model& m, int j, const AgeOf& a) {
   return a.per_breed != nullptr ? (m.*a.per_breed)[j] : m.age[cat(m, j, a.k)];
 }
 
 // Times (in years, age divided by `per_year`) of the progeny categories of
-// breed index j that have a positive amount of money.
-template <std::size_t N>
-void progeny_times(const Model& m, int j, const AgeOf (&ages)[N], const float (&money)[C], float per_year,
+// breed index j that have a positive amount of money; for revenues only the
+// categories sold or slaughtered.
+void progeny_times(const Model& m, int j, bool revenues, const float (&money)[C], float per_year,
                    float (&time)[C]) {
-  for (const AgeOf& a : ages) {
+  for (const AgeOf& a : kAges) {
     const int i = cat(m, j, a.k);
-    if (money[i] > 0) time[i] = age_of(m, j, a) / per_year;
+    if ((a.sold || !revenues) && money[i] > 0) time[i] = age_of(m, j, a) / per_year;
   }
 }
 
@@ -104,7 +99,7 @@ void clear(const Model& m, float (&time)[C]) {
 
 void discounted_expressions(Model& m) {
   clear(m, m.tr);
-  for (int j = 0; j <= last_breed(m); ++j) progeny_times(m, j, kRevenueAges, m.rev, 365, m.tr);
+  for (int j = 0; j <= last_breed(m); ++j) progeny_times(m, j, true, m.rev, 365, m.tr);
   cow_times(m, m.rev, m.tr);
   // The cow categories count cow cycles per calving: the stationary shares.
   for (int i = 25; i <= std::min(m.CC, C - 1); ++i) m.l1[i] = static_cast<float>(m.l2[i - 24]);
@@ -113,10 +108,9 @@ void discounted_expressions(Model& m) {
 
   clear(m, m.tc);
   for (int j = 0; j <= last_breed(m); ++j) {
-    progeny_times(m, j, kCostAgesBeforeDeadCalves, m.cost, 730, m.tc);
+    progeny_times(m, j, false, m.cost, 730, m.tc);
     const int dead_calves = cat(m, j, 3);
     if (m.cost[dead_calves] > 0) m.tc[dead_calves] = dead_calf_cost_time(m, j);
-    progeny_times(m, j, kCostAgesAfterDeadCalves, m.cost, 730, m.tc);
   }
   cow_times(m, m.cost, m.tc);
   discount(m, q, m.tc, m.cost, m.qc, m.NDEc);
