@@ -163,9 +163,10 @@ void discounted_gene_flow(Model& m) {
     // Next year's shares all come from this year's.
     for (int i = 1; i <= acm; ++i)
       for (int k = 1; k <= acm; ++k) m.m_gf[i] = static_cast<float>(m.m_gf[i] + m.PM[i][k] * m.m_gf0[k]);
+    const double compounded = std::pow(growth, y);  // interest factor over y years
     for (int i = 1; i <= acm; ++i) {
       m.m_gf0[i] = m.m_gf[i];
-      m.m_sum[i] = static_cast<float>(m.m_gf0[i] / std::pow(growth, y) + m.m_sum[i]);
+      m.m_sum[i] = static_cast<float>(m.m_gf0[i] / compounded + m.m_sum[i]);
       m.m_gf[i] = 0.0f;
     }
   }
