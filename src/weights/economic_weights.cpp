@@ -16,50 +16,32 @@ enum class Quota {
 // How the weight of a trait is formed from its pair of runs.
 struct WeightRule {
   int trait;
-  double k;                      // factor of the difference quotient (unit of the trait: 1, %, g)
-  Quota quota;                   // milk-quota correction
-  float Model::*outcome;         // quantity whose values in the two runs replace tvh, tvl
-  float Model::*loss;            // disease loss that replaces the profit, sign reversed
-  int derived;                   // trait weighted per a derived quantity (j = 0 only), or 0
-  float Model::*per;             // the derived quantity
+  double k;                         // factor of the difference quotient (unit of the trait: 1, %, g)
+  Quota quota = Quota::none;        // milk-quota correction
+  float Model::*outcome = nullptr;  // quantity whose values in the two runs replace tvh, tvl
+  float Model::*loss = nullptr;     // disease loss that replaces the profit, sign reversed
+  int derived = 0;                  // trait weighted per a derived quantity (j = 0 only), or 0
+  float Model::*per = nullptr;      // the derived quantity
 };
 
-// The trait table. Trait 31 is the milk level, but its weight is per kg of
+// The trait table; what a row leaves out is none (no quota correction, no
+// outcome, loss or derived quantity). Trait 31 is the milk level, but its weight is per kg of
 // the herd's average 305-day yield (its own derived quantity); trait 30 gets
 // its factor only after the quota correction.
 const WeightRule kRules[] = {
-    {2, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {3, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {4, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {5, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {9, 0.001, Quota::none, nullptr, nullptr, 0, nullptr},
-    {10, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
+    {2, 0.01}, {3, 0.01}, {4, 1.0}, {5, 1.0}, {9, 0.001}, {10, 0.01},
     {11, 0.01, Quota::milk, &Model::losc, nullptr, 29, &Model::avelifecy},
     {12, 0.01, Quota::milk, nullptr, nullptr, 40, &Model::intconh},
     {13, 0.01, Quota::milk, nullptr, nullptr, 41, &Model::ciav},
-    {14, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {15, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {16, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {17, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {19, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {20, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {21, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {22, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {24, 0.01, Quota::milk, nullptr, nullptr, 0, nullptr},
-    {25, 0.01, Quota::milk, nullptr, nullptr, 0, nullptr},
-    {30, 0.001, Quota::milk, nullptr, nullptr, 0, nullptr},
+    {14, 0.01}, {15, 0.01}, {16, 0.01}, {17, 0.01}, {19, 0.01}, {20, 0.01}, {21, 0.01}, {22, 0.01},
+    {24, 0.01, Quota::milk}, {25, 0.01, Quota::milk}, {30, 0.001, Quota::milk},
     {31, 1.0, Quota::milk, nullptr, nullptr, 31, &Model::milk305ave},
     {32, 1.0, Quota::fat, nullptr, nullptr, 33, &Model::fat305ave},
     {34, 1.0, Quota::none, nullptr, nullptr, 35, &Model::prot305ave},
-    {36, 0.01, Quota::none, nullptr, nullptr, 0, nullptr},
-    {37, 1.0, Quota::none, &Model::ymi, &Model::losstotal, 0, nullptr},
-    {38, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {39, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {42, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {43, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {44, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {45, 1.0, Quota::none, nullptr, nullptr, 0, nullptr},
-    {46, 1.0, Quota::none, &Model::ycdi, &Model::losstcd, 0, nullptr},
+    {36, 0.01},
+    {37, 1.0, Quota::none, &Model::ymi, &Model::losstotal},
+    {38, 1.0}, {39, 1.0}, {42, 1.0}, {43, 1.0}, {44, 1.0}, {45, 1.0},
+    {46, 1.0, Quota::none, &Model::ycdi, &Model::losstcd},
 };
 
 const WeightRule* rule_of(int trait) {
