@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <map>
 
-#include "input/readers.h"
 #include "run/driver.h"
 #include "run/schedule.h"
 #include "test_support.h"
@@ -21,11 +19,7 @@ namespace {
 using namespace testing_support;
 using LD = long double;
 
-std::unique_ptr<Model> clone(const Model& m) {
-  auto c = std::make_unique<Model>();
-  std::memcpy(static_cast<void*>(c.get()), &m, sizeof m);
-  return c;
-}
+std::unique_ptr<Model> clone(const Model& m) { return std::make_unique<Model>(m); }
 
 void quiet_run(Model& m) {
   ::testing::internal::CaptureStdout();
@@ -44,22 +38,13 @@ const Scheduled& scheduled(const std::string& example) {
   Scheduled& s = cache[example];
   if (s.input) return s;
   ScratchDir dir;
-  copy_example(example);
-  TestIo t;
-  s.input = new_model();
-  read_all_input(*s.input, t);
-  ::testing::internal::CaptureStdout();
-  fixed_coefficients(*s.input);
-  ::testing::internal::GetCapturedStdout();
+  s.input = run_example(example.c_str(), {}, [](Model&) {});
   s.done = clone(*s.input);
-  quiet_run(*s.done);
-  for (;;) {
-    ::testing::internal::CaptureStdout();
-    const Next next = schedule_step(*s.done);
-    ::testing::internal::GetCapturedStdout();
-    if (next == Next::final_slot) break;
-    quiet_run(*s.done);
-  }
+  ::testing::internal::CaptureStdout();
+  do {
+    run_model(*s.done);
+  } while (schedule_step(*s.done) == Next::run);
+  ::testing::internal::GetCapturedStdout();
   return s;
 }
 
