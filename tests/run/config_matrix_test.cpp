@@ -5,6 +5,7 @@
 //   option=value        one of the 24 options of PARAD.TXT (by name);
 //   FILE|item text|nums  the numbers in front of the item (set_numbers);
 //   FILE~from~to        a literal replacement in the file;
+//   FILE<text           the file cut off where `text` begins;
 //   +FILE=example       the file copied from another example;  -FILE  removed;
 //   NAME/               a directory in the way of a file the program writes;
 //   answer=NAME         the answer to the prompt for the results file.
@@ -13,6 +14,7 @@
 // fitted to the number of reproduction cycles LL, as a user changing LL must.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -83,18 +85,21 @@ void set_group(std::string& t, std::pair<size_t, size_t> g, const std::vector<st
   t.replace(g.first, g.second - g.first, s + "\n");
 }
 
+// Number group of an option in PARAD.TXT.
+std::pair<size_t, size_t> option_group(const std::string& t, const std::string& name) {
+  const auto named = std::find(std::begin(kOptions), std::end(kOptions), name);
+  EXPECT_NE(named, std::end(kOptions)) << "no option " << name;
+  return number_groups(t, true).at(named - std::begin(kOptions));
+}
+
 int option(const std::string& name) {
   const std::string t = read_file("PARAD.TXT");
-  for (int k = 0; k < 24; ++k)
-    if (name == kOptions[k]) return std::stoi(numbers_of(t, number_groups(t, true)[k]).at(0));
-  ADD_FAILURE() << "no option " << name;
-  return 0;
+  return std::stoi(numbers_of(t, option_group(t, name)).at(0));
 }
 
 void set_option(const std::string& name, const std::string& value) {
   std::string t = read_file("PARAD.TXT");
-  for (int k = 23; k >= 0; --k)
-    if (name == kOptions[k]) set_group(t, number_groups(t, true)[k], {value});
+  set_group(t, option_group(t, name), {value});
   write_file("PARAD.TXT", t);
 }
 
@@ -153,9 +158,8 @@ std::string prepare(const std::string& base, const std::string& edits) {
   copy_example(base);
   const int old_ll = option("LL");
   std::string answer = "RESULTS.TXT";
-  for (const auto& raw : split(edits, ' ')) {
-    if (raw.empty()) continue;
-    const std::string e = raw;
+  for (const std::string& e : split(edits, ' ')) {
+    if (e.empty()) continue;
     const auto bar = split(e, '|'), tilde = split(e, '~');
     const size_t eq = e.find('='), cut = e.find('<');
     if (cut != std::string::npos) {
