@@ -235,6 +235,13 @@ void warn_unlisted(const char* file, const char* item, long value, const char* l
                file, value, item, listed);
 }
 
+void warn_outside(const char* file, const char* item, long value, long lo, long hi) {
+  if (value >= lo && value <= hi) return;
+  char listed[48];
+  std::snprintf(listed, sizeof listed, "%ld to %ld", lo, hi);
+  warn_unlisted(file, item, value, listed);
+}
+
 void stop_no_beef_matings() {
   std::puts("\nIn PARAD.TXT you state that cows are mated with beef bulls, but the");
   std::puts("proportions of cows (INPUT07.TXT) and heifers (INPUT11.TXT) mated with");

@@ -52,6 +52,8 @@ constexpr long kNoLimit = -2147483648L;
 // An option or mark whose value is none of those the model lists goes on
 // as the formulas say; one line on standard error tells the user.
 void warn_unlisted(const char* file, const char* item, long value, const char* listed);
+// The same for listed values lo..hi; silent for a value among them.
+void warn_outside(const char* file, const char* item, long value, long lo, long hi);
 [[noreturn]] void stop_no_beef_matings();
 [[noreturn]] void stop_bad_results_name();
 

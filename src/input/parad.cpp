@@ -92,22 +92,15 @@ const OptionRange kListedValues[] = {
     {"rfi_cow", &Options::rfi_cow, 0, 1},
 };
 
-void warn_outside(const char* item, int value, int lo, int hi) {
-  if (value >= lo && value <= hi) return;
-  char listed[32];
-  std::snprintf(listed, sizeof listed, "%d to %d", lo, hi);
-  warn_unlisted("PARAD.TXT", item, value, listed);
-}
-
 void check_ranges(const Model& m) {
   for (const OptionRange& r : kRequiredRanges) {
     const int value = m.*(r.option);
     if (value < r.lo || value > r.hi) stop_out_of_range("PARAD.TXT", r.name, value, r.lo, r.hi);
   }
-  for (const OptionRange& r : kListedValues) warn_outside(r.name, m.*(r.option), r.lo, r.hi);
+  for (const OptionRange& r : kListedValues) warn_outside("PARAD.TXT", r.name, m.*(r.option), r.lo, r.hi);
   // Only cast = 1 castrates; any other value leaves the males uncastrated.
   const char* cast_names[J] = {"cast (pure-bred)", "cast (cross-bred)"};
-  for (int j = 0; j < J; ++j) warn_outside(cast_names[j], m.cast[j], 0, 1);
+  for (int j = 0; j < J; ++j) warn_outside("PARAD.TXT", cast_names[j], m.cast[j], 0, 1);
 }
 
 void derive_dimensions(Model& m) {

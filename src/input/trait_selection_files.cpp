@@ -138,10 +138,11 @@ void read_t(Model& m, Io& io, TextIn& in) {
   for (const TraitPair& p : {TraitPair{4, 6, 26}, TraitPair{5, 7, 27}, TraitPair{6, 8, 28}, TraitPair{3, 11, 29}})
     warn_unless_pair(m, in.name, p);
   // The other marks are only compared with 0 and 1.
-  const char* mark_names[] = {"the mark of trait 43", "the mark of trait 44", "the mark of trait 45"};
-  const int marks[] = {43, 44, 45};
-  for (int i = 0; i < 3; ++i)
-    if (m.to3[marks[i]] < 0 || m.to3[marks[i]] > 2) warn_unlisted(in.name, mark_names[i], m.to3[marks[i]], "0 to 2");
+  for (int t : {43, 44, 45}) {
+    char item[32];
+    std::snprintf(item, sizeof item, "the mark of trait %d", t);
+    warn_outside(in.name, item, m.to3[t], 0, 2);
+  }
   outputrw(io.textd, io.out);
   std::fprintf(io.out, "):  %d ", m.flag[4]);
   outputrw(io.textd, io.out);
