@@ -60,13 +60,18 @@ void progress(std::size_t done, std::size_t total) {
   std::fflush(stderr);
 }
 
+// The value named `name` in a list of names and values; absent when it has none.
+std::optional<double> value_of(const std::vector<std::pair<std::string, double>>& list, const std::string& name) {
+  const auto at = std::find_if(list.begin(), list.end(), [&](const auto& p) { return p.first == name; });
+  return at == list.end() ? std::nullopt : std::optional<double>(at->second);
+}
+
 // Shell quoting for the jobs file.
 std::string quoted(const std::string& s) {
   std::string o = "'";
   for (char c : s) o += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return o + "'";
 }
-
 
 void write_outputs(const ScenarioFile& s, const std::vector<ScenarioResult>& results, const fs::path& out) {
   fs::create_directories(out);
@@ -175,10 +180,7 @@ bool read_scenarios(const std::string& path, ScenarioFile& s, std::string& why) 
 // variables are located in the copy whose options are already set. The
 // last reading checks that every variable took its value.
 std::string prepare_scenario(const ScenarioFile& s, const Scenario& sc, const std::string& dir) {
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  for (const auto& f : fs::directory_iterator(s.base))
-    if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(dir) / f.path().filename());
+  copy_run_directory(s.base, dir);
   std::vector<std::string> wanted_names;
   for (const auto& [k, v] : sc.settings) wanted_names.push_back(k);
   for (int pass = 0; pass < 2; ++pass) {
@@ -210,6 +212,10 @@ std::string prepare_scenario(const ScenarioFile& s, const Scenario& sc, const st
 }
 
 std::string grid_csv(const ScenarioFile& s, const std::vector<ScenarioResult>& results) {
+  // The trait columns, by their keys in the JSON of a run ("number" is
+  // headed "trait").
+  static constexpr const char* kTraitColumns[] = {"number",   "name",            "breed",        "weight",
+                                                  "per_calf", "relative_calves", "relative_cows"};
   std::vector<std::string> keys;  // key figures in the order a run gives them
   for (const ScenarioResult& r : results)
     for (const auto& [k, v] : r.run.key)
@@ -221,24 +227,11 @@ std::string grid_csv(const ScenarioFile& s, const std::vector<ScenarioResult>& r
   out += ",trait,name,breed,weight,per_calf,relative_calves,relative_cows\n";
   for (const ScenarioResult& r : results) {
     std::string head = r.scenario.id;
-    for (const std::string& f : s.factors) {
-      std::optional<double> v;
-      for (const auto& [k, x] : r.scenario.settings)
-        if (k == f) v = x;
-      (head += ',') += csv_number(v);
-    }
+    for (const std::string& f : s.factors) (head += ',') += csv_number(value_of(r.scenario.settings, f));
     head += std::string(",") + (r.run.completed ? "1" : "0") + "," + csv_field(r.run.message);
-    for (const std::string& k : keys) {
-      std::optional<double> v;
-      for (const auto& [kk, x] : r.run.key)
-        if (kk == k) v = x;
-      (head += ',') += csv_number(v);
-    }
-    if (r.run.traits.empty()) out += head + ",,,,,,,\n";
-    for (const TraitRow& t : r.run.traits)
-      out += head + "," + std::to_string(t.number) + "," + csv_field(t.name) + "," + (t.breed ? std::to_string(*t.breed) : "") + "," +
-             csv_number(t.weight) + "," + csv_number(t.per_calf) + "," + csv_number(t.relative_calves) + "," +
-             csv_number(t.relative_cows) + "\n";
+    for (const std::string& k : keys) (head += ',') += csv_number(value_of(r.run.key, k));
+    if (r.run.traits.empty()) out += head + std::string(std::size(kTraitColumns), ',') + "\n";
+    for (const TraitRow& t : r.run.traits) out += head + "," + csv_fields(trait_json(t), kTraitColumns) + "\n";
   }
   return out;
 }
@@ -253,7 +246,6 @@ nlohmann::ordered_json grid_json(const ScenarioFile& s, const std::vector<Scenar
     one["scenario"] = r.scenario.id;
     one["settings"] = nlohmann::ordered_json::object();
     for (const auto& [k, v] : r.scenario.settings) one["settings"][k] = v;
-    if (!r.run.completed) one["message"] = r.run.message;
     j["scenarios"].push_back(one);
   }
   return j;
@@ -311,8 +303,7 @@ int grid_command(const GridOptions& o) {
       }
       running[pid] = next++;
     }
-    int status = 0;
-    const pid_t pid = wait_any(status);
+    const pid_t pid = wait_any();
     if (pid < 0) break;
     if (running.erase(pid) == 1) progress(++done, s.scenarios.size());
   }

@@ -26,10 +26,7 @@ int run_command(const std::string& dir, const std::string& json, const std::stri
     return 2;
   }
   const fs::path work = fs::temp_directory_path() / ("zelvan-batch-run-" + std::to_string(getpid()));
-  fs::remove_all(work);
-  fs::create_directories(work);
-  for (const auto& f : fs::directory_iterator(dir))
-    if (f.is_regular_file()) fs::copy_file(f.path(), work / f.path().filename());
+  copy_run_directory(dir, work.string());
   run_zelvan(zelvan_path(), work.string());
   RunResult r = read_run(work.string());
   r.dir = dir;

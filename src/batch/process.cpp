@@ -47,19 +47,19 @@ pid_t start_zelvan(const std::string& program, const std::string& dir) {
   return pid;
 }
 
-pid_t wait_any(int& status) {
-  int raw = 0;
-  const pid_t pid = waitpid(-1, &raw, 0);
-  status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + (WIFSIGNALED(raw) ? WTERMSIG(raw) : 0);
-  return pid;
+pid_t wait_any() { return waitpid(-1, nullptr, 0); }
+
+void run_zelvan(const std::string& program, const std::string& dir) {
+  const pid_t pid = start_zelvan(program, dir);
+  if (pid > 0) waitpid(pid, nullptr, 0);
 }
 
-bool run_zelvan(const std::string& program, const std::string& dir) {
-  const pid_t pid = start_zelvan(program, dir);
-  if (pid < 0) return false;
-  int raw = 0;
-  waitpid(pid, &raw, 0);
-  return WIFEXITED(raw) && WEXITSTATUS(raw) == 0;
+void copy_run_directory(const std::string& from, const std::string& to) {
+  namespace fs = std::filesystem;
+  fs::remove_all(to);
+  fs::create_directories(to);
+  for (const auto& f : fs::directory_iterator(from))
+    if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(to) / f.path().filename());
 }
 
 std::string read_file(const std::string& path) {

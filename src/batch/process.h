@@ -17,11 +17,15 @@ std::string zelvan_path();
 // Starts zelvan in dir; returns the process id, or -1.
 pid_t start_zelvan(const std::string& program, const std::string& dir);
 
-// Waits for any started child; returns its id and exit status, or -1.
-pid_t wait_any(int& status);
+// Waits for any started child; returns its id, or -1 when none is left.
+pid_t wait_any();
 
-// Runs zelvan in dir and waits for it; true when it ended with status 0.
-bool run_zelvan(const std::string& program, const std::string& dir);
+// Runs zelvan in dir and waits for it to end.
+void run_zelvan(const std::string& program, const std::string& dir);
+
+// Makes `to` a fresh directory holding a copy of the files of `from` (not
+// its subdirectories): the run directory of one run of zelvan.
+void copy_run_directory(const std::string& from, const std::string& to);
 
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& text);

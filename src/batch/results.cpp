@@ -37,13 +37,17 @@ std::vector<std::string> tokens_of(const std::string& line) {
   return out;
 }
 
-// A single-precision result as its nine significant digits show it, so that
-// the JSON does not carry the binary tail of a float.
-double shown(double x) {
+// Nine significant digits: a single-precision result in full, without the
+// binary tail of a float.
+std::string nine_digits(double x) {
   char b[32];
   std::snprintf(b, sizeof b, "%.9g", x);
-  return std::strtod(b, nullptr);
+  return b;
 }
+
+// A single-precision result as its nine significant digits show it, so that
+// the JSON does not carry the binary tail of a float.
+double shown(double x) { return std::strtod(nine_digits(x).c_str(), nullptr); }
 
 std::optional<double> shown(std::optional<double> x) {
   return x ? std::optional<double>(shown(*x)) : std::nullopt;
@@ -61,35 +65,27 @@ std::vector<int> option_values(const std::string& dir) {
   return v;
 }
 
-// What a function writes to a C stream, as a string.
-template <class Write>
-std::string captured(Write write) {
-  char* buf = nullptr;
-  std::size_t size = 0;
-  std::FILE* f = open_memstream(&buf, &size);
-  write(f);
-  std::fclose(f);
-  std::string s(buf, size);
-  std::free(buf);
-  return s;
+// The label blocks of the weight tables, as the model's own reader of the
+// template gives them.
+std::vector<std::string> weight_blocks(const std::string& path, const Model& m) {
+  TextIn in = open_weight_table_blocks(m, path);
+  std::vector<std::string> blocks;
+  for (int i = 0; i < weight_table_blocks(m); ++i) blocks.push_back(captured([&](std::FILE* f) { outputrw(in, f); }));
+  close_text(in);
+  return blocks;
 }
 
-// The label blocks of the template that the weight tables take: its last
-// ones, as the model's own reader of the template gives them.
-std::vector<std::string> weight_blocks(const std::string& path, const Model& m) {
+}  // namespace
+
+TextIn open_weight_table_blocks(const Model& m, const std::string& path) {
   const std::string text = read_file(path);
   const long total = std::count(text.begin(), text.end(), '"') / 2;
   const int n = weight_table_blocks(m);
   if (total < n) throw std::runtime_error(path + " holds fewer label blocks than the weight tables take");
   TextIn in = open_text(path.c_str());
   for (long i = 0; i < total - n; ++i) outputr(in);
-  std::vector<std::string> blocks;
-  for (int i = 0; i < n; ++i) blocks.push_back(captured([&](std::FILE* f) { outputrw(in, f); }));
-  close_text(in);
-  return blocks;
+  return in;
 }
-
-}  // namespace
 
 WeightTables read_weight_tables(const Model& m, const std::string& results, const std::string& template_path,
                                 const std::string& file) {
@@ -125,11 +121,13 @@ WeightTables read_weight_tables(const Model& m, const std::string& results, cons
       const WeightCells& cells = weight_cells(s.table);
       const std::string where = "the line of trait " + std::to_string(t);
       if (static_cast<int>(tok.size()) != cells.n) fail(where + " has " + std::to_string(tok.size()) + " numbers");
+      // A cell without a number shows a dash; so does a number the model
+      // could not form.
       for (int c = 0; c < cells.n; ++c) {
-        char* rest = nullptr;
         const bool number = (line.present >> c) & 1;
-        line.value[c] = !number || tok[c] == "-" ? (number ? NAN : 0.0) : std::strtod(tok[c].c_str(), &rest);
         if (!number && tok[c] != "-") fail(where + " has a number where the table has a dash");
+        char* rest = nullptr;
+        line.value[c] = !number ? 0.0 : tok[c] == "-" ? NAN : std::strtod(tok[c].c_str(), &rest);
         if (rest != nullptr && *rest != '\0') fail(where + " holds \"" + tok[c] + "\"");
       }
       const std::string printed = captured([&](std::FILE* f) {
@@ -276,7 +274,8 @@ void add_key_figures(RunResult& r, const std::string& dir) {
 RunResult read_run(const std::string& dir) {
   RunResult r;
   r.dir = dir;
-  const std::vector<std::string> console = lines_of(read_file(dir + "/" + kConsoleName));
+  const std::string console_text = read_file(dir + "/" + kConsoleName);
+  const std::vector<std::string> console = lines_of(console_text);
   for (const std::string& l : console) {
     if (l.rfind("Running ZELVAN Version ", 0) == 0) r.version = l.substr(23);
     if (l.rfind("Reading data from ", 0) == 0) {
@@ -289,7 +288,7 @@ RunResult read_run(const std::string& dir) {
     if (!l.empty()) r.warnings.push_back(l);
   namespace fs = std::filesystem;
   r.completed = fs::exists(dir + "/CHECKD") && fs::exists(dir + "/CHECKDhelp") &&
-                read_file(dir + "/" + kConsoleName).find("Thank you for using") != std::string::npos;
+                console_text.find("Thank you for using") != std::string::npos;
   if (!r.completed) {
     r.message = stop_message(console);
     return r;
@@ -318,12 +317,24 @@ const char* trait_group(int t) {
 namespace {
 
 nlohmann::ordered_json opt(const std::optional<double>& x) { return x ? nlohmann::ordered_json(*x) : nlohmann::ordered_json(nullptr); }
-std::optional<double> unopt(const nlohmann::ordered_json& j, const char* k) {
-  if (!j.contains(k) || j[k].is_null()) return std::nullopt;
-  return j[k].get<double>();
-}
 
 }  // namespace
+
+nlohmann::ordered_json trait_json(const TraitRow& t) {
+  return {{"number", t.number},
+          {"name", t.name},
+          {"unit", t.unit},
+          {"group", trait_group(t.number)},
+          {"breed", t.breed ? nlohmann::ordered_json(*t.breed) : nlohmann::ordered_json(nullptr)},
+          {"weight", opt(t.weight)},
+          {"per_calf", opt(t.per_calf)},
+          {"calves", opt(t.calves)},
+          {"cows", opt(t.cows)},
+          {"per_gsd_calves", opt(t.gsd_calves)},
+          {"per_gsd_cows", opt(t.gsd_cows)},
+          {"relative_calves", opt(t.relative_calves)},
+          {"relative_cows", opt(t.relative_cows)}};
+}
 
 nlohmann::ordered_json to_json(const RunResult& r) {
   nlohmann::ordered_json j;
@@ -337,51 +348,9 @@ nlohmann::ordered_json to_json(const RunResult& r) {
   j["key_figures"] = nlohmann::ordered_json::object();
   for (const auto& [k, v] : r.key) j["key_figures"][k] = v;
   j["traits"] = nlohmann::ordered_json::array();
-  for (const TraitRow& t : r.traits) {
-    j["traits"].push_back({{"number", t.number},
-                           {"name", t.name},
-                           {"unit", t.unit},
-                           {"group", trait_group(t.number)},
-                           {"breed", t.breed ? nlohmann::ordered_json(*t.breed) : nlohmann::ordered_json(nullptr)},
-                           {"weight", opt(t.weight)},
-                           {"per_calf", opt(t.per_calf)},
-                           {"calves", opt(t.calves)},
-                           {"cows", opt(t.cows)},
-                           {"per_gsd_calves", opt(t.gsd_calves)},
-                           {"per_gsd_cows", opt(t.gsd_cows)},
-                           {"relative_calves", opt(t.relative_calves)},
-                           {"relative_cows", opt(t.relative_cows)}});
-  }
+  for (const TraitRow& t : r.traits) j["traits"].push_back(trait_json(t));
   j["warnings"] = r.warnings;
   return j;
-}
-
-RunResult from_json(const nlohmann::ordered_json& j) {
-  RunResult r;
-  r.version = j.value("version", "");
-  r.completed = j.value("completed", false);
-  r.message = j.value("message", "");
-  for (const auto& [k, v] : j["options"].items()) r.options.emplace_back(k, v.get<int>());
-  for (const auto& [k, v] : j["inputs"].items()) r.inputs.emplace_back(k, v.get<std::string>());
-  for (const auto& [k, v] : j["key_figures"].items()) r.key.emplace_back(k, v.get<double>());
-  for (const auto& t : j["traits"]) {
-    TraitRow row;
-    row.number = t["number"];
-    row.name = t["name"];
-    row.unit = t["unit"];
-    if (!t["breed"].is_null()) row.breed = t["breed"].get<int>();
-    row.weight = unopt(t, "weight");
-    row.per_calf = unopt(t, "per_calf");
-    row.calves = unopt(t, "calves");
-    row.cows = unopt(t, "cows");
-    row.gsd_calves = unopt(t, "per_gsd_calves");
-    row.gsd_cows = unopt(t, "per_gsd_cows");
-    row.relative_calves = unopt(t, "relative_calves");
-    row.relative_cows = unopt(t, "relative_cows");
-    r.traits.push_back(row);
-  }
-  for (const auto& w : j["warnings"]) r.warnings.push_back(w);
-  return r;
 }
 
 std::string csv_field(const std::string& s) {
@@ -391,25 +360,29 @@ std::string csv_field(const std::string& s) {
   return out + "\"";
 }
 
-std::string csv_number(const std::optional<double>& x) {
-  if (!x) return "";
-  std::ostringstream s;
-  s.precision(9);
-  s << *x;
-  return s.str();
+std::string csv_number(const std::optional<double>& x) { return x ? nine_digits(*x) : ""; }
+
+std::string csv_fields(const nlohmann::ordered_json& j, std::span<const char* const> keys) {
+  std::string out;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const nlohmann::ordered_json& v = j.at(keys[i]);
+    if (i > 0) out += ',';
+    if (v.is_string()) out += csv_field(v.get<std::string>());
+    else if (v.is_number_float()) out += nine_digits(v.get<double>());
+    else if (!v.is_null()) out += v.dump();
+  }
+  return out;
 }
 
 std::string trait_csv(const RunResult& r) {
-  std::string out =
-      "number,name,unit,group,breed,weight,per_calf,calves,cows,per_gsd_calves,per_gsd_cows,relative_calves,"
-      "relative_cows\n";
-  for (const TraitRow& t : r.traits) {
-    out += std::to_string(t.number) + "," + csv_field(t.name) + "," + csv_field(t.unit) + "," +
-           trait_group(t.number) + "," + (t.breed ? std::to_string(*t.breed) : "") + "," + csv_number(t.weight) + "," +
-           csv_number(t.per_calf) + "," + csv_number(t.calves) + "," + csv_number(t.cows) + "," +
-           csv_number(t.gsd_calves) + "," + csv_number(t.gsd_cows) + "," + csv_number(t.relative_calves) + "," +
-           csv_number(t.relative_cows) + "\n";
-  }
+  static constexpr const char* kColumns[] = {"number",  "name",           "unit",         "group",
+                                             "breed",   "weight",         "per_calf",     "calves",
+                                             "cows",    "per_gsd_calves", "per_gsd_cows", "relative_calves",
+                                             "relative_cows"};
+  std::string out;
+  for (const char* k : kColumns) (out += out.empty() ? "" : ",") += k;
+  out += "\n";
+  for (const TraitRow& t : r.traits) out += csv_fields(trait_json(t), kColumns) + "\n";
   return out;
 }
 

@@ -3,8 +3,11 @@
 // input files read, the key figures of the base run, the weights of every
 // evaluated trait from the trait, component and relative-weight tables of
 // the results file, and the warnings.
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +44,24 @@ struct RunResult {
   std::vector<std::string> warnings;
 };
 
+// What `write` writes to a C stream, as a string.
+template <class Write>
+std::string captured(Write write) {
+  char* buf = nullptr;
+  std::size_t size = 0;
+  std::FILE* f = open_memstream(&buf, &size);
+  write(f);
+  std::fclose(f);
+  std::string s(buf, size);
+  std::free(buf);
+  return s;
+}
+
+// The template at `path` opened at the label blocks of the weight tables:
+// its last weight_table_blocks(m) ones. Throws std::runtime_error when it
+// holds fewer.
+TextIn open_weight_table_blocks(const Model& m, const std::string& path);
+
 // The weight tables of a results file, read with the description the
 // results writer prints them from: the same steps, label blocks (the last
 // ones of the template), cells and line formats; m is the run's state as
@@ -59,11 +80,17 @@ WeightTables read_weight_tables(const Model& m, const std::string& results, cons
 RunResult read_run(const std::string& dir);
 
 nlohmann::ordered_json to_json(const RunResult& r);
-RunResult from_json(const nlohmann::ordered_json& j);
+// A trait row as the JSON of a run holds it; the CSV tables take their trait
+// columns from it by its keys.
+nlohmann::ordered_json trait_json(const TraitRow& t);
 std::string trait_csv(const RunResult& r);
 
 std::string csv_field(const std::string& s);              // quoted when it holds , " or a line end
 std::string csv_number(const std::optional<double>& x);   // 9 significant digits, empty when absent
+// The values of j under `keys` as CSV fields, separated by commas: text
+// quoted as needed, whole numbers as they are, others with 9 significant
+// digits, null empty.
+std::string csv_fields(const nlohmann::ordered_json& j, std::span<const char* const> keys);
 
 // Trait groups of the charts.
 const char* trait_group(int trait);

@@ -131,15 +131,11 @@ std::string relative_weights_svg(const RunResult& r, const std::string& title) {
 
 std::string trait_levels_svg(const std::string& trait, const std::string& unit, const std::string& factor,
                              const std::vector<LevelPoint>& points) {
-  std::size_t n_series = 0;
-  {
-    std::vector<std::string> seen;
-    for (const LevelPoint& p : points)
-      if (std::find(seen.begin(), seen.end(), p.series) == seen.end()) seen.push_back(p.series);
-    n_series = seen.size();
-  }
+  std::vector<std::string> series;  // in the order of their first point
+  for (const LevelPoint& p : points)
+    if (std::find(series.begin(), series.end(), p.series) == series.end()) series.push_back(p.series);
   const double left = 90, right = 30, top = 50, plot_h = 360;
-  const double height = top + plot_h + 70 + 16 * static_cast<double>(n_series);
+  const double height = top + plot_h + 70 + 16 * static_cast<double>(series.size());
   const double plot_w = kWidth - left - right;
   double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
   bool first = true;
@@ -176,9 +172,6 @@ std::string trait_levels_svg(const std::string& trait, const std::string& unit, 
        num(top + plot_h / 2) + ")\">" + esc("Economic weight, MU " + unit + " and cow and year") + "</text>\n";
   static const char* colour[] = {"#1f77b4", "#d62728", "#2ca02c", "#9467bd",
                                  "#ff7f0e", "#8c564b", "#e377c2", "#17becf"};
-  std::vector<std::string> series;
-  for (const LevelPoint& p : points)
-    if (std::find(series.begin(), series.end(), p.series) == series.end()) series.push_back(p.series);
   for (std::size_t k = 0; k < series.size(); ++k) {
     const char* c = colour[k % 8];
     std::vector<LevelPoint> b;

@@ -2,20 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "batch_support.h"
 
 namespace zelvan::batch::test {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Each test takes its own copy: ctest runs the tests of this file at once.
 std::string copy_of(const std::string& ex, const std::string& test) {
-  const fs::path dir = scratch("locate-" + test + "-" + ex);
-  for (const auto& f : fs::directory_iterator(example(ex))) fs::copy_file(f.path(), dir / f.path().filename());
-  return dir.string();
+  const std::string dir = scratch("locate-" + test + "-" + ex).string();
+  copy_run_directory(example(ex), dir);
+  return dir;
 }
 
 // A scalar, a per-breed element, elements of per-cycle tables (one read

@@ -5,7 +5,6 @@
 #include <random>
 #include <stdexcept>
 
-#include "batch/process.h"
 #include "batch/results.h"
 #include "input/textio.h"
 #include "weights/economic_weights.h"
@@ -16,20 +15,13 @@ namespace {
 // The weight tables as the results writer prints them for the state m,
 // behind some text that stands for the earlier sections of the file.
 std::string written(const Model& m) {
-  const std::string tpl = read_file(ZELVAN_TEMPLATE);
-  const long blocks = std::count(tpl.begin(), tpl.end(), '"') / 2;
-  TextIn in = open_text(ZELVAN_TEMPLATE);
-  for (long i = 0; i < blocks - weight_table_blocks(m); ++i) outputr(in);
-  char* buf = nullptr;
-  std::size_t size = 0;
-  std::FILE* f = open_memstream(&buf, &size);
-  std::fputs("3. Results of the base run\n   12.5000  -  7\n", f);
-  ResultsWriter w(m, in, f);
-  write_weight_tables(w);
-  std::fclose(f);
+  TextIn in = open_weight_table_blocks(m, ZELVAN_TEMPLATE);
+  const std::string s = captured([&](std::FILE* f) {
+    std::fputs("3. Results of the base run\n   12.5000  -  7\n", f);
+    ResultsWriter w(m, in, f);
+    write_weight_tables(w);
+  });
   close_text(in);
-  std::string s(buf, size);
-  std::free(buf);
   return s;
 }
 
