@@ -56,7 +56,6 @@ std::vector<DumpEntry> dump_table(const Model& m) {
       V(milktoth, "%10.2f"), V(milktotl, "%10.2f"), V(milktotm, "%10.2f"), V(zzlosc, "%f", {{0, C - 1}}),
       V(zzircmy, "%f", {cycle}), V(zzdmi, "%f", {three, day}), V(zac, "%10.0f"), V(kon, "%10.0f"),
 
-
       // Options.
       V(cb, "%d"), V(tech1, "%d"), V(tech2, "%d"), V(matpur, "%d"), V(matcross, "%d"), V(utifemp, "%d"),
       V(utifemcr, "%d"), V(cast, "%d", {breed}), V(feedcost, "%d"), V(ewopt, "%d"), V(gene_flow, "%d"),

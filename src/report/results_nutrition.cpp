@@ -46,24 +46,24 @@ const CategoryValue kCow[] = {
     {&Model::ddry, "%9.3f"},  {&Model::f, "%9.0f"},    {&Model::costwt, "%9.0f"}, {&Model::costf, "%9.0f"},
 };
 
-struct BreedValue {
-  PerBreed values;
+// Calves until weaning: the same values of female and male calves, the
+// females' block first.
+struct CalfValue {
+  PerBreed female;
+  PerBreed male;
   const char* fmt;
 };
 
-const BreedValue kFemaleCalf[] = {
-    {&Model::agew, "%8.1f"},    {&Model::newf, "%8.0f"},    {&Model::pdiwf, "%8.0f"},   {&Model::tdrywf, "%8.0f"},
-    {&Model::ddrywf, "%8.3f"},  {&Model::fwf, "%8.1f"},     {&Model::newf2, "%8.0f"},   {&Model::pdiwf2, "%9.0f"},
-    {&Model::tdrywf2, "%8.0f"}, {&Model::ddrywf2, "%8.3f"}, {&Model::fwf2, "%8.1f"},    {&Model::costwwf, "%8.1f"},
-    {&Model::costfwf, "%8.1f"}, {&Model::costvetwf, "%8.1f"}, {&Model::costhwf, "%8.1f"}, {&Model::costfixwf, "%8.1f"},
-    {&Model::costwf, "%8.1f"},
-};
-const BreedValue kMaleCalf[] = {
-    {&Model::agew, "%8.1f"},    {&Model::newm, "%8.0f"},    {&Model::pdiwm, "%8.0f"},   {&Model::tdrywm, "%8.0f"},
-    {&Model::ddrywm, "%8.3f"},  {&Model::fwm, "%8.1f"},     {&Model::newm2, "%8.0f"},   {&Model::pdiwm2, "%9.0f"},
-    {&Model::tdrywm2, "%8.0f"}, {&Model::ddrywm2, "%8.3f"}, {&Model::fwm2, "%8.1f"},    {&Model::costwwm, "%8.1f"},
-    {&Model::costfwm, "%8.1f"}, {&Model::costvetwm, "%8.1f"}, {&Model::costhwm, "%8.1f"}, {&Model::costfixwm, "%8.1f"},
-    {&Model::costwm, "%8.1f"},
+const CalfValue kCalfToWeaning[] = {
+    {&Model::agew, &Model::agew, "%8.1f"},           {&Model::newf, &Model::newm, "%8.0f"},
+    {&Model::pdiwf, &Model::pdiwm, "%8.0f"},         {&Model::tdrywf, &Model::tdrywm, "%8.0f"},
+    {&Model::ddrywf, &Model::ddrywm, "%8.3f"},       {&Model::fwf, &Model::fwm, "%8.1f"},
+    {&Model::newf2, &Model::newm2, "%8.0f"},         {&Model::pdiwf2, &Model::pdiwm2, "%9.0f"},
+    {&Model::tdrywf2, &Model::tdrywm2, "%8.0f"},     {&Model::ddrywf2, &Model::ddrywm2, "%8.3f"},
+    {&Model::fwf2, &Model::fwm2, "%8.1f"},           {&Model::costwwf, &Model::costwwm, "%8.1f"},
+    {&Model::costfwf, &Model::costfwm, "%8.1f"},     {&Model::costvetwf, &Model::costvetwm, "%8.1f"},
+    {&Model::costhwf, &Model::costhwm, "%8.1f"},     {&Model::costfixwf, &Model::costfixwm, "%8.1f"},
+    {&Model::costwf, &Model::costwm, "%8.1f"},
 };
 
 constexpr int kHeadings = 1;  // label blocks that open each group
@@ -92,12 +92,11 @@ void one_category(ResultsWriter& w, bool exists, int category, const CategoryVal
   category_group(w, exists, {category}, values, "", "");
 }
 
-template <size_t N>
-void calves_to_weaning(ResultsWriter& w, const BreedValue (&values)[N]) {
+void calves_to_weaning(ResultsWriter& w, bool male) {
   w.copy(kHeadings);
-  for (const BreedValue& v : values) {
+  for (const CalfValue& v : kCalfToWeaning) {
     w.copy(1);
-    w.pair(v.fmt, w.m.*v.values);
+    w.pair(v.fmt, w.m.*(male ? v.male : v.female));
   }
 }
 
@@ -164,8 +163,8 @@ void write_nutrition_groups(ResultsWriter& w) {
     category_group(w, true, {s + 1, s + 2, s + 3, s + 4, s + 6}, kCow, "\n ", " ");
   }
 
-  calves_to_weaning(w, kFemaleCalf);
-  calves_to_weaning(w, kMaleCalf);
+  calves_to_weaning(w, false);
+  calves_to_weaning(w, true);
 }
 
 }  // namespace zelvan

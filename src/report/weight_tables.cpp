@@ -57,10 +57,9 @@ bool table_applies(const Model& m, WeightTable table) {
   return false;
 }
 
-}  // namespace
-
-bool trait_listed(const Model& m, int t) { return m.to[t] > 0; }
-
+// Columns of the trait table in which trait t has a weight, as a bit mask:
+// 1 pure-bred, 2 cross-bred, 4 the herd of the cross-bred dams; 0 when the
+// trait has no line.
 int weight_columns(const Model& m, int t) {
   static const TraitSet kMilkHealth{31, 41, 46, 46};
   static const TraitSet kPureAndSire{11, 13, 29, 29, 45, 45};
@@ -91,24 +90,49 @@ int weight_columns(const Model& m, int t) {
   }
 }
 
-const WeightCells& weight_cells(WeightTable table) {
-  static const WeightCells kBreeds{3, {WeightCell::pure_bred, WeightCell::cross_bred, WeightCell::crossbred_dams}};
-  static const WeightCells kComponents{2, {WeightCell::calves, WeightCell::cows, WeightCell::cows}};
-  static const WeightCells kRelative{2, {WeightCell::cows, WeightCell::calves, WeightCell::calves}};
-  static const WeightCells kSingle{1, {WeightCell::calves, WeightCell::calves, WeightCell::calves}};
-  switch (table) {
-    case WeightTable::per_cow_year:
-      return kBreeds;
-    case WeightTable::components:
-      return kComponents;
-    case WeightTable::relative_own:
-    case WeightTable::relative_both:
-      return kRelative;
-    case WeightTable::single_component:
-      return kSingle;
-  }
-  return kSingle;
+// Where a cell stands on its line: its field ends at column `end`; a cell
+// without a number shows a dash `back` columns before that end.
+struct CellPlace {
+  int end;          // column after the last character of the field
+  int width;        // width of the field
+  const char* fmt;  // format of the number
+  int back;         // columns between the dash and the end of the field
+};
+
+// What the cells of a table's lines hold and how a line is laid out: the
+// text before the cells, the cells in print order, the text after them.
+struct TableLayout {
+  WeightCells cells;
+  const char* lead;
+  CellPlace place[3];
+  const char* trail;
+};
+
+const TableLayout& layout(WeightTable table) {
+  using enum WeightCell;
+  static const TableLayout kRelative{
+      {2, {cows, calves, calves}}, "", {{48, 10, "%10.3f", 3}, {65, 10, "%10.3f", 3}}, "\n"};
+  static const TableLayout kLayouts[] = {
+      // per_cow_year
+      {{3, {pure_bred, cross_bred, crossbred_dams}},
+       "\n",
+       {{12, 12, "%12.4f", 4}, {25, 12, "%12.4f", 4}, {38, 12, "%12.4f", 4}},
+       ""},
+      // components
+      {{2, {calves, cows, cows}}, "\n", {{12, 12, "%12.4f", 5}, {25, 12, "%12.4f", 3}}, ""},
+      kRelative,  // relative_own
+      kRelative,  // relative_both
+      // single_component: its one cell always holds a number
+      {{1, {calves, calves, calves}}, "", {{47, 7, "%7.3f", 0}}, ""},
+  };
+  return kLayouts[static_cast<int>(table)];
 }
+
+}  // namespace
+
+bool trait_listed(const Model& m, int t) { return m.to[t] > 0; }
+
+const WeightCells& weight_cells(WeightTable table) { return layout(table).cells; }
 
 WeightLine weight_line(const Model& m, WeightTable table, int t) {
   WeightLine l;
@@ -148,48 +172,18 @@ WeightLine weight_line(const Model& m, WeightTable table, int t) {
 }
 
 void print_weight_line(TextOut& w, const WeightLine& l) {
-  const bool first = l.present & 1, second = l.present & 2;
-  switch (l.table) {
-    case WeightTable::per_cow_year: {
-      w.text("\n");
-      ColumnLine line{w};
-      for (int j = 0; j < 3; ++j) {
-        const int end = 12 + 13 * j;
-        if (l.present & (1 << j)) {
-          line.value(end, 12, "%12.4f", l.value[j]);
-        } else {
-          line.dash(end, 4);
-        }
-      }
-      break;
+  const TableLayout& table = layout(l.table);
+  w.text(table.lead);
+  ColumnLine line{w};
+  for (int c = 0; c < table.cells.n; ++c) {
+    const CellPlace& p = table.place[c];
+    if (l.present & (1 << c)) {
+      line.value(p.end, p.width, p.fmt, l.value[c]);
+    } else {
+      line.dash(p.end, p.back);
     }
-    case WeightTable::components:
-      if (first) {
-        w.num("\n%12.4f", l.value[0]);
-      } else {
-        w.text("\n      -      ");
-      }
-      if (first && second) w.num(" %12.4f", l.value[1]);
-      if (!first) w.num("%12.4f", l.value[1]);
-      if (!second) w.text("         -");
-      break;
-    case WeightTable::relative_own:
-    case WeightTable::relative_both:
-      if (first) {
-        w.num("                                      %10.3f", l.value[0]);
-        if (second) {
-          w.num("       %10.3f\n", l.value[1]);
-        } else {
-          w.text("             -\n");
-        }
-      } else {
-        w.num("                                            -          %10.3f\n", l.value[1]);
-      }
-      break;
-    case WeightTable::single_component:
-      w.num("                                        %7.3f", l.value[0]);
-      break;
   }
+  w.text(table.trail);
 }
 
 std::vector<WeightStep> weight_steps(const Model& m) {

@@ -21,11 +21,7 @@ constexpr int kTraitNumbers = 47;  // traits are numbered 1..47
 // 23 and 1.
 bool trait_listed(const Model& m, int t);
 
-// Columns of the trait table in which trait t has a weight, as a bit mask:
-// 1 pure-bred, 2 cross-bred, 4 the herd of the cross-bred dams; 0 when the
-// trait has no line.
-int weight_columns(const Model& m, int t);
-
+// The order of the tables is the order of their layouts in weight_tables.cpp.
 enum class WeightTable {
   per_cow_year,      // weights per cow and year, one column per breed index
   components,        // over the gene flow: calves, cows
