@@ -214,7 +214,7 @@ LocateRun locate(const std::string& dir, const std::vector<std::string>& wanted_
       const std::string text = read_file(dir + "/" + l.file);
       while (l.begin < l.end && std::isspace(static_cast<unsigned char>(text[l.begin]))) ++l.begin;
       l.line = line_at(text, l.begin);
-      if (count == 1 || (l.option && wanted == "LL"))
+      if (count == 1)
         l.error = wanted + " is a count: how many numbers follow in " + l.file + " depends on it";
     }
     run.at.push_back(l);

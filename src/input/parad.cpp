@@ -26,7 +26,7 @@ void store_options(Model& m, const int (&v)[kOptions]) {
   m.milkprice = v[i++];
   m.ind_a30 = v[i++];
   m.ind_RCT = v[i++];
-  m.LL = v[i++];
+  m.LL = v[i++];  // kOptionLL
   m.gstd = v[i++];
   m.claw_inc = v[i++];
   m.rfi_calf = v[i++];
@@ -131,7 +131,11 @@ void read_parad(Model& m, Io& io) {
   std::printf("Reading data from PARAD.TXT\n");
   outputr(in);
   int v[kOptions];
-  for (int& x : v) x = readsyva(in);
+  for (int i = 0; i < kOptions; ++i) {
+    v[i] = readsyva(in);
+    // How many numbers the per-cycle tables of the data files hold follows LL.
+    if (i == kOptionLL) mark_count(in);
+  }
   close_text(in);
   store_options(m, v);
 

@@ -11,6 +11,7 @@ void read_parad(Model& m, Io& io);  // PARAD.TXT: echo, options, checks, derived
 
 // The options in the order in which PARAD.TXT holds them.
 inline constexpr int kOptions = 24;
+inline constexpr int kOptionLL = 17;  // position of LL, the number of reproduction cycles, among the options
 void store_options(Model& m, const int (&v)[kOptions]);  // the options, in that order, into the model
 
 void read_input15(Model& m, Io& io, TextIn& in);  // progeny and fattening
