@@ -134,7 +134,7 @@ void conception_days(Model& m) {
 
 // Every day of the lactation counts with its full yield.
 float milk_sum(const Model& m, int i, int last, float e, bool fraction) {
-  return lactation_sum(cow_curve(m, i), m.sp[i], last, e, fraction, [](int) { return 1.0; });
+  return lactation_sum(cow_lactation(m, i), last, e, fraction, [](int) { return 1.0; });
 }
 
 void milk(Model& m) {
@@ -145,6 +145,7 @@ void milk(Model& m) {
     // Fate 5 of lactations 1..9 has no cows and no milk; from lactation 10
     // on the model milks it like the others.
     if (empty_cow_state(i)) ++i;
+    tabulate_lactation(m, i);
     const float e = m.dl[i];
     m.milksum[i] = milk_sum(m, i, whole_days(e), e, true);
     if (first_run) m.zzmilksum[i] = m.milksum[i];

@@ -47,6 +47,7 @@ struct NutritionState {
   float pdil[C];        // protein for milk, g PDI
   float milksum[C];     // milk produced by a cow in the category, kg
   float zzmilksum[C];   // milk per cow category of the very first run, kg
+  double milkday[C1][DL];  // milk of cow category i on whole day t of the lactation in this run, kg
   float nl[L];          // lactating share of the calving interval of cycle c+1
   float nd[L];          // dry share of the calving interval of cycle c+1
   float cowyear;        // cow-years spent in the cow categories per calving, years

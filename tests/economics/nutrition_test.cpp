@@ -119,6 +119,16 @@ TEST(Nutrition, RequirementsMatchADayByDaySum) {
   }
 }
 
+// A lactation longer than the run's table of daily milk: the days beyond
+// the table follow the same declining curve.
+TEST(Nutrition, MilkBeyondTheDayTableFollowsTheCurve) {
+  auto p = nourished("holstein", [](Model& m) { m.intcm += 200; });
+  const Model& m = *p;
+  ASSERT_GT(m.dayslac[0], DL);
+  const LD a = (m.milk * 0.01L - 9.07184L) / 2.96L, s = m.intcm + m.intconc[0];
+  expect_close("milk", m.milksum[30], milk(a, m.b1, m.c1, m.d1, s, m.dayslac[0]));
+}
+
 // A period of x days: whole days 1..trunc(x) and the fraction of day x,
 // negative for a negative x.
 TEST(Nutrition, PartialDaySumCountsTheFractionOfTheLastDay) {
