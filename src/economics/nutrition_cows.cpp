@@ -144,7 +144,7 @@ void milk(Model& m) {
   for (int i = kFirstCow; i <= m.CC; ++i) {
     // Fate 5 of lactations 1..9 has no cows and no milk; from lactation 10
     // on the model milks it like the others.
-    if (empty_cow_state(i)) ++i;
+    if (empty_cow_state(i)) continue;
     tabulate_lactation(m, i);
     const float e = m.dl[i];
     m.milksum[i] = milk_sum(m, i, whole_days(e), e, true);
