@@ -62,4 +62,8 @@ inline double gestation_protein(float day) {
   return (0.00167 - 0.00000211 * t) * std::exp(t * (0.0278 - 0.0000176 * t));
 }
 
+// Whole days of a full gestation of lgpre days, as the first pregnancy of
+// the heifers counts them.
+inline int full_gestation_days(float lgpre) { return whole_days(static_cast<float>(0.001 + lgpre)); }
+
 }  // namespace zelvan

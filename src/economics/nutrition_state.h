@@ -9,6 +9,8 @@
 
 namespace zelvan {
 
+inline constexpr int GD = 400;  // days of gestation held in the running sums gestne, gestpdi
+
 struct NutritionState {
   // Young stock and fattened animals.
   float bw[C];          // birth weight of the calves of a category, kg
@@ -21,6 +23,8 @@ struct NutritionState {
   float pdi2[C];        // protein requirement of the second calf period, g PDI
   float nepc[C];        // energy requirement of pregnancy, MJ NEL
   float pdipc[C];       // protein requirement of pregnancy, g PDI
+  float gestne[GD];     // energy of the pregnant uterus over gestation days 1..t in this run, MJ NEL per kg calf birth weight before scaling
+  float gestpdi[GD];    // protein of the pregnant uterus over gestation days 1..t in this run, g PDI per kg calf birth weight before scaling
   float kce[J];         // energy factor of castrates for the maturity type
   float kcp[J];         // protein factor of castrates for the maturity type
   float kt;             // housing factor of maintenance: young stock, then cows after the cow step

@@ -292,6 +292,7 @@ void rearing_heifers(Model& m) {
 
 // The first pregnancy, summed over whole days of gestation: heifers that
 // calve (22) carry to term, heifers sold pregnant (24) up to their sale.
+// The running sums of the days are kept for the pregnancies of the cows.
 void first_pregnancy(Model& m) {
   const int x = m.CC;
   const bool crossbred = m.cb == 1;
@@ -299,10 +300,11 @@ void first_pregnancy(Model& m) {
   if (crossbred) m.dp[x + 24] = m.age[x + 24] - m.agehmat1[1];
   const int sale = whole_days(m.dp[24]);
   const int sale_crossbred = crossbred ? whole_days(m.dp[x + 24]) : -1;
-  const int term = whole_days(static_cast<float>(0.001 + m.lgpre));
+  const int term = full_gestation_days(m.lgpre);
   for (int t = 1; t <= term; ++t) {
     m.nepc[22] = static_cast<float>(m.nepc[22] + gestation_energy(static_cast<float>(t)));
     m.pdipc[22] = static_cast<float>(m.pdipc[22] + gestation_protein(static_cast<float>(t)));
+    if (t < GD) m.gestne[t] = m.nepc[22], m.gestpdi[t] = m.pdipc[22];
     if (t == sale) m.nepc[24] = m.nepc[22], m.pdipc[24] = m.pdipc[22];
     if (t == sale_crossbred) m.nepc[x + 24] = m.nepc[22], m.pdipc[x + 24] = m.pdipc[22];
   }
