@@ -23,8 +23,8 @@ struct NutritionState {
   float pdi2[C];        // protein requirement of the second calf period, g PDI
   float nepc[C];        // energy requirement of pregnancy, MJ NEL
   float pdipc[C];       // protein requirement of pregnancy, g PDI
-  float gestne[GD];     // energy of the pregnant uterus over gestation days 1..t in this run, MJ NEL per kg calf birth weight before scaling
-  float gestpdi[GD];    // protein of the pregnant uterus over gestation days 1..t in this run, g PDI per kg calf birth weight before scaling
+  float gestne[GD];     // uterus energy over gestation days 1..t, MJ NEL per kg calf birth weight, unscaled
+  float gestpdi[GD];    // uterus protein over gestation days 1..t, g PDI per kg calf birth weight, unscaled
   float kce[J];         // energy factor of castrates for the maturity type
   float kcp[J];         // protein factor of castrates for the maturity type
   float kt;             // housing factor of maintenance: young stock, then cows after the cow step

@@ -130,10 +130,17 @@ TEST(Nutrition, MilkBeyondTheDayTableFollowsTheCurve) {
 }
 
 // A period of x days: whole days 1..trunc(x) and the fraction of day x,
-// negative for a negative x.
+// negative for a negative x; alone and all periods in one pass.
 TEST(Nutrition, PartialDaySumCountsTheFractionOfTheLastDay) {
   const struct { float x, sum; } cases[] = {{0, 0}, {3, 6}, {3.5f, 7.75f}, {0.25f, 0.0625f}, {-0.5f, 0.25f}};
-  for (const auto& c : cases) EXPECT_EQ(partial_day_sum(c.x, [](float t) { return double(t); }), c.sum) << c.x;
+  const auto identity = [](float t) { return double(t); };
+  float periods[std::size(cases)];
+  for (std::size_t k = 0; k < std::size(cases); ++k) periods[k] = cases[k].x;
+  const auto together = partial_day_sums(periods, identity);
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    EXPECT_EQ(partial_day_sum(cases[k].x, identity), cases[k].sum) << cases[k].x;
+    EXPECT_EQ(together[k], cases[k].sum) << cases[k].x;
+  }
 }
 
 }  // namespace
