@@ -64,7 +64,8 @@ inline void tabulate_lactation(Model& m, int i) {
   const LactationCurve k = cow_curve(m, i);
   const float s = m.sp[i];
   const int ts = static_cast<int>(s);
-  for (int t = 1; t <= tabled_days(m, i); ++t)
+  const int n = tabled_days(m, i);
+  for (int t = 1; t <= n; ++t)
     m.milkday[i][t] = t <= ts ? milk_before_conception(k, t) : milk_after_conception(k, s, t);
 }
 
