@@ -11,23 +11,12 @@
 // the running sum to single precision after each addition.
 #include <cmath>
 
-#include "economics/cost_phases.h"
+#include "economics/category_groups.h"
 #include "economics/economic_phases.h"
 
 namespace zelvan {
 
 namespace {
-
-// Young-stock values given for the reared heifers (category 22) and for the
-// three fattening groups (12 heifers, 14 bulls, 17 castrates) hold for the
-// other categories of the same group.
-void spread_to_groups(const Model& m, int j, float* x) {
-  auto at = [&](int k) -> float& { return x[cat(m, j, k)]; };
-  at(24) = at(23) = at(19) = at(18) = at(7) = at(22);
-  if (m.pff[j] == 1) at(13) = at(6) = at(12);
-  if (m.cast[j] == 1) at(16) = at(5) = at(17);
-  if (m.pbf[j] == 1) at(15) = at(4) = at(14);
-}
 
 // Calves sold before weaning are charged per day of their stay; the others
 // take the values of a calf up to weaning.
@@ -36,16 +25,15 @@ void young_stock_inputs(Model& m) {
     for (int k : {8, 9}) m.costvet[cat(m, j, k)] = m.d[cat(m, j, k)] * m.costvetwf[j] / m.agew[j];
     m.costvetwm[j] = m.costvetwf[j];
     spread_to_groups(m, j, m.costvet);
-
-    m.straw[cat(m, j, 8)] = m.straw[cat(m, j, 9)] = m.strawwf[j];
-    m.strawwm[j] = m.strawwf[j];
-    spread_to_groups(m, j, m.straw);
-    m.dung[cat(m, j, 8)] = m.dung[cat(m, j, 9)] = m.dungwf[j];
-    m.dungwm[j] = m.dungwf[j];
-    spread_to_groups(m, j, m.dung);
-    m.fix[cat(m, j, 8)] = m.fix[cat(m, j, 9)] = m.fixwf[j];
-    m.fixwm[j] = m.fixwf[j];
-    spread_to_groups(m, j, m.fix);
+    // Straw, manure and fixed costs per day: male calves as the female ones.
+    auto per_day = [&](float* x, const float* wf, float* wm) {
+      x[cat(m, j, 8)] = x[cat(m, j, 9)] = wf[j];
+      wm[j] = wf[j];
+      spread_to_groups(m, j, x);
+    };
+    per_day(m.straw, m.strawwf, m.strawwm);
+    per_day(m.dung, m.dungwf, m.dungwm);
+    per_day(m.fix, m.fixwf, m.fixwm);
 
     m.costd[cat(m, j, 7)] = m.costdf[j];
     if (m.pbf[j] == 1) m.costd[cat(m, j, 4)] = m.costdf[j];
@@ -85,7 +73,8 @@ void cow_inputs(Model& m) {
 }
 
 // Straw less manure over the days in the category, and the fixed costs.
-float bedding(const Model& m, int i) { return m.d[i] * (m.straw[i] * m.prst - m.dung[i] * m.prdg); }
+float bedding(const Model& m, float days, float straw, float dung) { return days * (straw * m.prst - dung * m.prdg); }
+float bedding(const Model& m, int i) { return bedding(m, m.d[i], m.straw[i], m.dung[i]); }
 
 void bedding_and_fixed_costs(Model& m) {
   for (int j = 0; j <= last_breed(m); ++j) {
@@ -94,9 +83,9 @@ void bedding_and_fixed_costs(Model& m) {
       m.costh[i] = bedding(m, i);
       m.costfix[i] = m.d[i] * m.fix[i];
     }
-    m.costhwm[j] = m.agew[j] * (m.strawwm[j] * m.prst - m.dungwm[j] * m.prdg);
+    m.costhwm[j] = bedding(m, m.agew[j], m.strawwm[j], m.dungwm[j]);
     m.costfixwm[j] = m.agew[j] * m.fixwm[j];
-    m.costhwf[j] = m.agew[j] * (m.strawwf[j] * m.prst - m.dungwf[j] * m.prdg);
+    m.costhwf[j] = bedding(m, m.agew[j], m.strawwf[j], m.dungwf[j]);
     m.costfixwf[j] = m.agew[j] * m.fixwf[j];
   }
 }

@@ -5,7 +5,10 @@
 // kept. A period of x days counts its whole days 1..trunc(x) and, where the
 // period does not end on a whole day, the fraction of the last day at the
 // value of day x.
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace zelvan {
 
@@ -37,12 +40,31 @@ double fractional_day(float x, Term term) {
   return (x - std::trunc(x)) * term(x);
 }
 
+// Sums of the daily term over periods of x[k] days, fraction of the last
+// day included. The whole days of every period are the first days of the
+// longest one, so the term is summed once, up to the longest period, and
+// each period takes the running sum at its last whole day.
+template <std::size_t N, class Term>
+std::array<float, N> partial_day_sums(const float (&x)[N], Term term) {
+  int whole[N];
+  int longest = 0;
+  for (std::size_t k = 0; k < N; ++k) longest = std::max(longest, whole[k] = whole_days(x[k]));
+  std::array<float, N> sums{};
+  float s = 0;
+  for (int t = 1; t <= longest; ++t) {
+    s = static_cast<float>(s + term(static_cast<float>(t)));
+    for (std::size_t k = 0; k < N; ++k)
+      if (whole[k] == t) sums[k] = s;
+  }
+  for (std::size_t k = 0; k < N; ++k) sums[k] = static_cast<float>(sums[k] + fractional_day(x[k], term));
+  return sums;
+}
+
 // Sum of the daily term over a period of x days, fraction of the last day
 // included.
 template <class Term>
 float partial_day_sum(float x, Term term) {
-  const float whole = day_sum(1, whole_days(x), term);
-  return static_cast<float>(whole + fractional_day(x, term));
+  return partial_day_sums({x}, term)[0];
 }
 
 // Metabolic weight W(t)^0.75 of an animal growing linearly from its start
@@ -61,5 +83,9 @@ inline double gestation_protein(float day) {
   const double t = day;
   return (0.00167 - 0.00000211 * t) * std::exp(t * (0.0278 - 0.0000176 * t));
 }
+
+// Whole days of a full gestation of lgpre days, as the first pregnancy of
+// the heifers counts them.
+inline int full_gestation_days(float lgpre) { return whole_days(static_cast<float>(0.001 + lgpre)); }
 
 }  // namespace zelvan

@@ -32,11 +32,11 @@ struct LossTable {
 // (index t for day t, trunc(x) + 1 at a fractional day), one beyond the day
 // the table stores there (day n at index n - 1): the model reads it so.
 float weighted_lactation(const Model& m, int i, const LossTable& table) {
-  const LactationCurve k = cow_curve(m, i);
-  const float* w = table.days[k.group];
+  const Lactation x = cow_lactation(m, i);
+  const float* w = table.days[x.k.group];
   const float e = m.dl[i];
-  return lactation_sum(k, m.sp[i], static_cast<int>(e), e, true, [&](int index) {
-    if (index < 0 || index >= DL) stop_table_too_short(table.file, k.lactation, index);
+  return lactation_sum(x, static_cast<int>(e), e, true, [&](int index) {
+    if (index < 0 || index >= DL) stop_table_too_short(table.file, x.k.lactation, index);
     return static_cast<double>(w[index]);
   });
 }

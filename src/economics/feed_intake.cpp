@@ -4,6 +4,7 @@
 // eaten covers the energy need, or the larger of the energy and the protein
 // need, plus a residual intake per day. Feed lost on the way is paid for
 // through a loss factor.
+#include "economics/category_groups.h"
 #include "economics/economic_phases.h"
 #include "economics/nutrition.h"
 
@@ -78,12 +79,7 @@ void spread_rations(Model& m) {
     m.rfi[o + 10] = m.rfi[o + 9] = m.rfimc1[j];
     m.rfi2[o + 8] = m.rfifc2[j];
     m.rfi2[o + 10] = m.rfi2[o + 9] = m.rfimc2[j];
-    for (float* x : per_category) {
-      if (m.pbf[j] == 1) x[o + 15] = x[o + 4] = x[o + 14];
-      if (m.cast[j] == 1) x[o + 16] = x[o + 5] = x[o + 17];
-      if (m.pff[j] == 1) x[o + 13] = x[o + 6] = x[o + 12];
-      x[o + 24] = x[o + 23] = x[o + 19] = x[o + 18] = x[o + 7] = x[o + 22];
-    }
+    for (float* x : per_category) spread_to_groups(m, j, x);
   }
   for (float* x : per_category) {
     for (int i = 25; i <= m.CC; ++i) x[i] = x[30];

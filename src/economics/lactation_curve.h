@@ -3,8 +3,10 @@
 // the milk lost through diseases, so that both follow the same curve day by
 // day: y(t) = a t^b exp(c t) with the level and shape of the lactation group,
 // falling by the factor exp((t - s) delta) after conception on day s.
+#include <algorithm>
 #include <cmath>
 
+#include "economics/daily_sums.h"
 #include "run/model.h"
 
 namespace zelvan {
@@ -43,6 +45,47 @@ inline double daily_milk(const LactationCurve& k, float t) {
   return k.a * std::pow(static_cast<double>(t), static_cast<double>(k.b)) * std::exp(static_cast<double>(k.c * t));
 }
 
+// Milk of whole day t: up to the day of conception on the curve alone,
+// after it with the decline since conception.
+inline double milk_before_conception(const LactationCurve& k, int t) { return daily_milk(k, static_cast<float>(t)); }
+inline double milk_after_conception(const LactationCurve& k, float s, int t) {
+  return daily_milk(k, static_cast<float>(t)) * std::exp(static_cast<double>((t - s) * k.delta));
+}
+
+// Whole days of cow state i held in the day table milkday: up to the day
+// she leaves the state, within the table.
+inline int tabled_days(const Model& m, int i) { return std::min(whole_days(m.dl[i]), DL - 1); }
+
+// The milk of every whole day of cow state i, once per run, for the sums of
+// her milk and of the milk lost through diseases. Day t takes the term the
+// sum adds for it: days up to trunc(s) lie before conception, the later ones
+// after it (trunc(1 + s) > trunc(s) for every s small enough to be tabled).
+inline void tabulate_lactation(Model& m, int i) {
+  const LactationCurve k = cow_curve(m, i);
+  const float s = m.sp[i];
+  const int ts = static_cast<int>(s);
+  const int n = tabled_days(m, i);
+  for (int t = 1; t <= n; ++t)
+    m.milkday[i][t] = t <= ts ? milk_before_conception(k, t) : milk_after_conception(k, s, t);
+}
+
+// The lactation of cow state i in this run: curve, day of conception and
+// the tabled days; a day outside the table is computed from the curve.
+struct Lactation {
+  LactationCurve k;
+  float s;             // day of lactation at conception, days
+  const double* days;  // milk of whole day t at days[t], kg
+  int tabled;          // days 1..tabled are held in days
+
+  double before(int t) const { return t >= 1 && t <= tabled ? days[t] : milk_before_conception(k, t); }
+  double after(int t) const { return t >= 1 && t <= tabled ? days[t] : milk_after_conception(k, s, t); }
+};
+
+// Cow state i must have been tabulated in this run (tabulate_lactation).
+inline Lactation cow_lactation(const Model& m, int i) {
+  return {cow_curve(m, i), m.sp[i], m.milkday[i], tabled_days(m, i)};
+}
+
 // Milk of the lactation up to the whole day `last` (and the fraction of day
 // e when `fraction` is set) of a cow that conceives on day s, each day
 // weighted by weight(index). The index is the one the sum writes: t for day
@@ -51,18 +94,18 @@ inline double daily_milk(const LactationCurve& k, float t) {
 // conception is counted both with its share of day s and as a whole day, as
 // the model has it (with a whole s the day of conception is counted twice).
 template <class Weight>
-float lactation_sum(const LactationCurve& k, float s, int last, float e, bool fraction, Weight weight) {
+float lactation_sum(const Lactation& x, int last, float e, bool fraction, Weight weight) {
+  const LactationCurve& k = x.k;
+  const float s = x.s;
   const int ts = static_cast<int>(s);
   const int u = static_cast<int>(1 + s);
   float sum = 0;
-  for (int t = 1; t <= ts; ++t) sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) * weight(t));
+  for (int t = 1; t <= ts; ++t) sum = static_cast<float>(sum + x.before(t) * weight(t));
   const double ys = daily_milk(k, s);
   sum = static_cast<float>(sum + (s - ts) * ys * weight(ts + 1));
   const float after = static_cast<float>(u) - s;
   sum = static_cast<float>(sum + after * ys * std::exp(static_cast<double>(after * k.delta)) * weight(ts + 1));
-  for (int t = u; t <= last; ++t)
-    sum = static_cast<float>(sum + daily_milk(k, static_cast<float>(t)) *
-                                       std::exp(static_cast<double>((t - s) * k.delta)) * weight(t));
+  for (int t = u; t <= last; ++t) sum = static_cast<float>(sum + x.after(t) * weight(t));
   if (fraction) {
     const int te = static_cast<int>(e);
     sum = static_cast<float>(sum + (e - te) * daily_milk(k, e) * std::exp(static_cast<double>((e - s) * k.delta)) *

@@ -8,6 +8,7 @@
 // Formulas with decimal constants are evaluated in double precision and
 // rounded when stored; products of model quantities alone stay in single
 // precision, in the order written.
+#include <algorithm>
 #include <cmath>
 
 #include "economics/daily_sums.h"
@@ -96,13 +97,24 @@ void maintenance_and_growth(Model& m) {
   }
 }
 
+// Daily needs of the pregnant uterus summed over a gestation of x days,
+// fraction of the last day included. The whole days are the running sums
+// the first pregnancy of the heifers kept in this run, up to term; a longer
+// period is summed day by day.
+float gestation_sum(const Model& m, float x, const float (&sums)[GD], double (*need)(float)) {
+  const int n = whole_days(x);
+  const int tabled = std::min(full_gestation_days(m.lgpre), GD - 1);
+  const float whole = n <= tabled ? sums[std::max(n, 0)] : day_sum(1, n, need);
+  return static_cast<float>(whole + fractional_day(x, need));
+}
+
 // Gestation up to the day the cow leaves. Cows culled after a difficult
 // calving or for not conceiving carry no calf.
 void pregnancy(Model& m) {
   for (int i = kFirstCow; i <= m.CC; ++i) {
     const float x = m.dp[i];
-    m.nepc[i] = static_cast<float>(partial_day_sum(x, gestation_energy) * m.bw[3] * 0.0024192);
-    m.pdipc[i] = static_cast<float>(partial_day_sum(x, gestation_protein) * m.bw[3] * 10.25);
+    m.nepc[i] = static_cast<float>(gestation_sum(m, x, m.gestne, gestation_energy) * m.bw[3] * 0.0024192);
+    m.pdipc[i] = static_cast<float>(gestation_sum(m, x, m.gestpdi, gestation_protein) * m.bw[3] * 10.25);
   }
   for (int l = 1; l <= cycles(m); ++l) {
     for (int k : {2, 4}) m.nepc[cow(l, k)] = m.pdipc[cow(l, k)] = 0;
@@ -134,7 +146,7 @@ void conception_days(Model& m) {
 
 // Every day of the lactation counts with its full yield.
 float milk_sum(const Model& m, int i, int last, float e, bool fraction) {
-  return lactation_sum(cow_curve(m, i), m.sp[i], last, e, fraction, [](int) { return 1.0; });
+  return lactation_sum(cow_lactation(m, i), last, e, fraction, [](int) { return 1.0; });
 }
 
 void milk(Model& m) {
@@ -144,7 +156,8 @@ void milk(Model& m) {
   for (int i = kFirstCow; i <= m.CC; ++i) {
     // Fate 5 of lactations 1..9 has no cows and no milk; from lactation 10
     // on the model milks it like the others.
-    if (empty_cow_state(i)) ++i;
+    if (empty_cow_state(i)) continue;
+    tabulate_lactation(m, i);
     const float e = m.dl[i];
     m.milksum[i] = milk_sum(m, i, whole_days(e), e, true);
     if (first_run) m.zzmilksum[i] = m.milksum[i];

@@ -9,6 +9,8 @@
 
 namespace zelvan {
 
+inline constexpr int GD = 400;  // days of gestation held in the running sums gestne, gestpdi
+
 struct NutritionState {
   // Young stock and fattened animals.
   float bw[C];          // birth weight of the calves of a category, kg
@@ -21,6 +23,8 @@ struct NutritionState {
   float pdi2[C];        // protein requirement of the second calf period, g PDI
   float nepc[C];        // energy requirement of pregnancy, MJ NEL
   float pdipc[C];       // protein requirement of pregnancy, g PDI
+  float gestne[GD];     // uterus energy over gestation days 1..t, MJ NEL per kg calf birth weight, unscaled
+  float gestpdi[GD];    // uterus protein over gestation days 1..t, g PDI per kg calf birth weight, unscaled
   float kce[J];         // energy factor of castrates for the maturity type
   float kcp[J];         // protein factor of castrates for the maturity type
   float kt;             // housing factor of maintenance: young stock, then cows after the cow step
@@ -47,6 +51,7 @@ struct NutritionState {
   float pdil[C];        // protein for milk, g PDI
   float milksum[C];     // milk produced by a cow in the category, kg
   float zzmilksum[C];   // milk per cow category of the very first run, kg
+  double milkday[C1][DL];  // milk of cow category i on whole day t of the lactation in this run, kg
   float nl[L];          // lactating share of the calving interval of cycle c+1
   float nd[L];          // dry share of the calving interval of cycle c+1
   float cowyear;        // cow-years spent in the cow categories per calving, years

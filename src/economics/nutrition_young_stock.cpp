@@ -145,11 +145,14 @@ void fattened_bulls(Model& m) {
     m.d[o + 4] = m.agedwsm[j] - m.agew[j];
     m.d[o + 14] = m.agesm[j] - m.agew[j];
     m.d[o + 15] = m.agecwsm[j] - m.agew[j];
-    for (int k : {4, 14, 15}) {
-      const int i = o + k;
+    const int ks[] = {4, 14, 15};
+    const float periods[] = {m.d[o + 4], m.d[o + 14], m.d[o + 15]};
+    const auto sums = partial_day_sums(periods, metabolic_weight(m.adg[o + 15], m.wwm[j]));
+    for (int n = 0; n < 3; ++n) {
+      const int i = o + ks[n];
       const double g = m.adg[i];
       const float days = m.d[i];
-      const float s = partial_day_sum(days, metabolic_weight(m.adg[i], m.wwm[j]));
+      const float s = sums[n];
       if (j == 0) {
         m.ne[i] = static_cast<float>((0.34 * m.kt + 0.25 * g) * s);
         m.pdi[i] = static_cast<float>(220 * m.adg[i] * days + (0.7 * g + 3.25) * s);
@@ -190,11 +193,14 @@ void fattened_castrates(Model& m) {
     m.adg[o + 17] = m.kgaincf[j] * m.adgwsf[j];
     m.adg[o + 16] = m.adg[o + 17];
     m.adg[o + 5] = m.adg[o + 17];
-    for (int k : {5, 16, 17}) {
-      const int i = o + k;
+    const int ks[] = {5, 16, 17};
+    const float periods[] = {m.d[o + 5], m.d[o + 16], m.d[o + 17]};
+    const auto sums = partial_day_sums(periods, metabolic_weight(m.adg[o + 17], m.wwm[j]));
+    for (int n = 0; n < 3; ++n) {
+      const int i = o + ks[n];
       const double g = m.adg[i];
       const float days = m.d[i];
-      const float s = partial_day_sum(days, metabolic_weight(m.adg[i], m.wwm[j]));
+      const float s = sums[n];
       m.ne[i] = static_cast<float>(m.kce[j] * (0.34 * m.kt + 0.275 * g) * s);
       m.pdi[i] = static_cast<float>(m.kcp[j] * (220 * m.adg[i] * days + (1.05 * g + 3.25) * s));
     }
@@ -212,26 +218,30 @@ void fattened_heifers(Model& m) {
     m.d[o + 12] = m.agesf[j] - m.agew[j];
     m.d[o + 13] = m.agecwsf[j] - m.agew[j];
     for (int k : {6, 12, 13}) m.adg[o + k] = m.adgwsf[j];
-    for (int k : {6, 12, 13}) {
-      const int i = o + k;
-      const float gain = m.adg[i], start = m.wwf[j], days = m.d[i];
+    const int ks[] = {6, 12, 13};
+    const float periods[] = {m.d[o + 6], m.d[o + 12], m.d[o + 13]};
+    const float gain = m.adgwsf[j], start = m.wwf[j];
+    auto weight_power = [gain, start](double p) {
+      return [gain, start, p](float t) { return std::pow(static_cast<double>(gain * t + start), p); };
+    };
+    const auto maintenance = partial_day_sums(periods, weight_power(0.75));
+    const auto growth = partial_day_sums(periods, weight_power(j == 0 ? 1.4 : 1.3));
+    const auto protein = partial_day_sums(periods, [gain, start](float t) {
+      const float w = gain * t + start;
+      return 0.147 * w + 3.25 * std::pow(static_cast<double>(w), 0.75);
+    });
+    for (int n = 0; n < 3; ++n) {
+      const int i = o + ks[n];
+      const float days = m.d[i];
       const double g = gain;
-      auto weight_power = [gain, start](double p) {
-        return [gain, start, p](float t) { return std::pow(static_cast<double>(gain * t + start), p); };
-      };
-      const float maintenance = partial_day_sum(days, weight_power(0.75));
       if (j == 0) {
-        m.ne[i] = static_cast<float>(0.0022 * partial_day_sum(days, weight_power(1.4)) + 0.348 * m.kt * maintenance +
-                                     7.254 * std::pow(g, 1.7) * days);
+        m.ne[i] =
+            static_cast<float>(0.0022 * growth[n] + 0.348 * m.kt * maintenance[n] + 7.254 * std::pow(g, 1.7) * days);
       } else {
-        m.ne[i] = static_cast<float>(0.004 * partial_day_sum(days, weight_power(1.3)) + 0.348 * m.kt * maintenance +
-                                     5.584 * std::pow(g, 2.0) * days);
+        m.ne[i] =
+            static_cast<float>(0.004 * growth[n] + 0.348 * m.kt * maintenance[n] + 5.584 * std::pow(g, 2.0) * days);
       }
-      const float protein = partial_day_sum(days, [gain, start](float t) {
-        const float w = gain * t + start;
-        return 0.147 * w + 3.25 * std::pow(static_cast<double>(w), 0.75);
-      });
-      m.pdi[i] = static_cast<float>(protein + days * (216.3 * g - 5.0));
+      m.pdi[i] = static_cast<float>(protein[n] + days * (216.3 * g - 5.0));
     }
   }
 }
@@ -292,6 +302,7 @@ void rearing_heifers(Model& m) {
 
 // The first pregnancy, summed over whole days of gestation: heifers that
 // calve (22) carry to term, heifers sold pregnant (24) up to their sale.
+// The running sums of the days are kept for the pregnancies of the cows.
 void first_pregnancy(Model& m) {
   const int x = m.CC;
   const bool crossbred = m.cb == 1;
@@ -299,10 +310,11 @@ void first_pregnancy(Model& m) {
   if (crossbred) m.dp[x + 24] = m.age[x + 24] - m.agehmat1[1];
   const int sale = whole_days(m.dp[24]);
   const int sale_crossbred = crossbred ? whole_days(m.dp[x + 24]) : -1;
-  const int term = whole_days(static_cast<float>(0.001 + m.lgpre));
+  const int term = full_gestation_days(m.lgpre);
   for (int t = 1; t <= term; ++t) {
     m.nepc[22] = static_cast<float>(m.nepc[22] + gestation_energy(static_cast<float>(t)));
     m.pdipc[22] = static_cast<float>(m.pdipc[22] + gestation_protein(static_cast<float>(t)));
+    if (t < GD) m.gestne[t] = m.nepc[22], m.gestpdi[t] = m.pdipc[22];
     if (t == sale) m.nepc[24] = m.nepc[22], m.pdipc[24] = m.pdipc[22];
     if (t == sale_crossbred) m.nepc[x + 24] = m.nepc[22], m.pdipc[x + 24] = m.pdipc[22];
   }

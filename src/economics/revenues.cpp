@@ -14,7 +14,7 @@ namespace {
 
 // Herd state e (25..CC) ends its cycle with fate 5 (empty, kept to the next
 // cycle): such a state has neither milk revenue nor any revenue at all.
-bool is_empty_state(int e) { return (e - 25) - 6 * ((e - 25) / 6) == 4; }
+bool is_empty_state(int e) { return (e - 25) % 6 == 4; }
 
 // Milk paid for in each cow cycle; milk discarded because of mastitis is
 // not paid when mastitis is modelled.

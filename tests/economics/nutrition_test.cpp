@@ -119,11 +119,28 @@ TEST(Nutrition, RequirementsMatchADayByDaySum) {
   }
 }
 
+// A lactation longer than the run's table of daily milk: the days beyond
+// the table follow the same declining curve.
+TEST(Nutrition, MilkBeyondTheDayTableFollowsTheCurve) {
+  auto p = nourished("holstein", [](Model& m) { m.intcm += 200; });
+  const Model& m = *p;
+  ASSERT_GT(m.dayslac[0], DL);
+  const LD a = (m.milk * 0.01L - 9.07184L) / 2.96L, s = m.intcm + m.intconc[0];
+  expect_close("milk", m.milksum[30], milk(a, m.b1, m.c1, m.d1, s, m.dayslac[0]));
+}
+
 // A period of x days: whole days 1..trunc(x) and the fraction of day x,
-// negative for a negative x.
+// negative for a negative x; alone and all periods in one pass.
 TEST(Nutrition, PartialDaySumCountsTheFractionOfTheLastDay) {
   const struct { float x, sum; } cases[] = {{0, 0}, {3, 6}, {3.5f, 7.75f}, {0.25f, 0.0625f}, {-0.5f, 0.25f}};
-  for (const auto& c : cases) EXPECT_EQ(partial_day_sum(c.x, [](float t) { return double(t); }), c.sum) << c.x;
+  const auto identity = [](float t) { return double(t); };
+  float periods[std::size(cases)];
+  for (std::size_t k = 0; k < std::size(cases); ++k) periods[k] = cases[k].x;
+  const auto together = partial_day_sums(periods, identity);
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    EXPECT_EQ(partial_day_sum(cases[k].x, identity), cases[k].sum) << cases[k].x;
+    EXPECT_EQ(together[k], cases[k].sum) << cases[k].x;
+  }
 }
 
 }  // namespace
