@@ -9,8 +9,6 @@
 
 namespace zelvan {
 
-inline constexpr int GD = 400;  // days of gestation held in the running sums gestne, gestpdi
-
 struct NutritionState {
   // Young stock and fattened animals.
   float bw[C];          // birth weight of the calves of a category, kg

@@ -64,12 +64,16 @@ float linregm(float mean, float sd, float lo, float hi, float a, float b, float 
     // times the value of (y - x0) at the middle of the strip.
     const float step = (hi - lo) / 500;
     const float offset = lo - x0;
+    // A strip's lower bound is the upper bound of the strip before it, so
+    // each bound's distribution value is computed once.
+    double below = normdis((static_cast<double>(lo) - mean) / sd);
     for (int m = 1; m <= 500; ++m) {
       const double upper = (static_cast<double>(lo) + m * static_cast<double>(step) - mean) / sd;
-      const double lower = (static_cast<double>(lo) + (m - 1) * static_cast<double>(step) - mean) / sd;
+      const double above = normdis(upper);
       // The strip width times its odd number is a single-precision product.
       const double mid = static_cast<float>((2 * m - 1) * step) / 2.0 + offset;
-      result = result + b * (normdis(upper) - normdis(lower)) * mid;
+      result = result + b * (above - below) * mid;
+      below = above;
     }
   }
   if (std::fabs(a) > 1e-6) {

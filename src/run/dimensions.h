@@ -14,6 +14,7 @@ inline constexpr int C = 137;    // per-category arrays: largest CT + 1
 inline constexpr int C1 = 113;   // per-category arrays without the cross-bred block: largest CC + 1
 inline constexpr int D = 6;      // calving-difficulty classes (DD <= D)
 inline constexpr int DL = 400;   // days of the daily lactation tables dmi and dcdi
+inline constexpr int GD = 400;   // days of gestation held in the running sums gestne and gestpdi
 inline constexpr int INS = 8;    // inseminations per service period (inmax, inmaxh)
 inline constexpr int J = 2;      // breed indices: 0 pure-bred dairy, 1 cross-bred from beef bulls
 inline constexpr int L = 15;     // reproduction cycles (LL <= L)

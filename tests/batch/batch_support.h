@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "batch/process.h"
 
@@ -24,9 +25,11 @@ inline Command batch(const std::string& args) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
 }
 
-// A fresh scratch directory named after the test.
+// A fresh scratch directory named after the test and this process, so that
+// checkouts testing at the same time on one machine keep apart.
 inline std::filesystem::path scratch(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / ("zelvan-batch-test-" + name);
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("zelvan-batch-test-" + name + "-" + std::to_string(getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
