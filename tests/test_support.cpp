@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "input/readers.h"
@@ -144,6 +145,11 @@ std::string joined(std::initializer_list<double> numbers) {
     s += buffer;
   }
   return s;
+}
+
+std::string without_clock(const std::string& text) {
+  static const std::regex seconds(R"((needed )[0-9.]+( seconds))"), readings(R"(\n(zac|kon) = [^\n]*)");
+  return std::regex_replace(std::regex_replace(text, seconds, "$1#$2"), readings, "");
 }
 
 std::string read_with(Model& m, Io& io, Reader reader, const char* file) {

@@ -59,6 +59,11 @@ void set_numbers(const std::string& path, const std::string& text, const std::st
 
 bool contains(const std::string& text, const std::string& part);
 
+// The text without what depends on the processor clock: the seconds of the
+// closing line (shown as #) and the lines of the dumps' clock readings zac
+// and kon.
+std::string without_clock(const std::string& text);
+
 // The numbers printed with "%g" (six significant digits) and separated by
 // blanks, so that a group of results compares in one line.
 std::string joined(std::initializer_list<double> numbers);

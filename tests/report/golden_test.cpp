@@ -11,7 +11,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 
 #include "test_support.h"
@@ -22,33 +21,6 @@ namespace {
 using namespace testing_support;
 
 const std::string kGoldens = std::string(ZELVAN_SOURCE_DIR) + "/tests/golden";
-
-// Lines for which `drop` holds are left out, the others kept as they are.
-template <class Drop>
-std::string without_lines(const std::string& text, Drop drop) {
-  std::string kept;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    if (!drop(line)) kept += line + "\n";
-  }
-  if (!text.empty() && text.back() != '\n' && !kept.empty()) kept.pop_back();
-  return kept;
-}
-
-std::string console_without_time(const std::string& out) {
-  const std::string needed = "The program needed ";
-  const size_t at = out.rfind(needed);
-  if (at == std::string::npos) return out;
-  const size_t end = out.find(" seconds.", at);
-  if (end == std::string::npos) return out;
-  return out.substr(0, at + needed.size()) + "#" + out.substr(end);
-}
-
-std::string dump_without_clock(const std::string& dump) {
-  return without_lines(dump, [](const std::string& line) {
-    return line.rfind("zac = ", 0) == 0 || line.rfind("kon = ", 0) == 0;
-  });
-}
 
 TEST(Golden, ExamplesReproduceTheirReferenceOutputs) {
   const bool update = std::getenv("ZELVAN_UPDATE_GOLDENS") != nullptr;
@@ -61,11 +33,11 @@ TEST(Golden, ExamplesReproduceTheirReferenceOutputs) {
       const char* file;
       std::string text;
     } outputs[] = {
-        {"console.txt", console_without_time(run.out)},
+        {"console.txt", without_clock(run.out)},
         {"stderr.txt", run.err},
         {"RESULTS.TXT", read_file("RESULTS.TXT")},
-        {"CHECKDhelp", dump_without_clock(read_file("CHECKDhelp"))},
-        {"CHECKD", dump_without_clock(read_file("CHECKD"))},
+        {"CHECKDhelp", without_clock(read_file("CHECKDhelp"))},
+        {"CHECKD", without_clock(read_file("CHECKD"))},
     };
     const std::string folder = kGoldens + "/" + example;
     for (const auto& o : outputs) {

@@ -277,11 +277,6 @@ std::string restored_lines(const std::string& file) {
 }
 
 // The outputs of a run with the clock readings and the seconds taken out.
-std::string without_clock(const std::string& text) {
-  static const std::regex clock(R"((needed )[0-9.]+( seconds)|\n(zac|kon) = [^\n]*)");
-  return std::regex_replace(text, clock, "$1$2");
-}
-
 bool has_nan_or_inf(const std::string& text) {
   static const std::regex bad(R"((^|[^A-Za-z])[-+]?(nan|inf)([^A-Za-z]|$))", std::regex::icase);
   return std::regex_search(text, bad);
